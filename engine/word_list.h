@@ -1,0 +1,59 @@
+#pragma once
+// The dictionary in memory: the file's bytes, kept as read, with the entries found between
+// CR LF pairs. Entries are decoded a byte at a time through the list's code page.
+//
+// Loading only reads the bytes and notes, for every first letter, where its first entry is.
+// What lookups and searches need beyond that (the start of every entry, and for each
+// first-letter run an index of its entries by phonetic key) is built the first time it is
+// needed and kept until the list is dropped. A WordList is used from one thread at a time.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "code_page.h"
+
+namespace morvane {
+
+struct FileBytes {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+
+class WordList {
+public:
+    // The largest file a list can hold: offsets into it are 32-bit.
+    static constexpr std::size_t kMaxBytes = 0xFFFFFFFEu;
+
+    WordList();  // the empty list
+    // The bytes are split at every CR LF; an empty file gives an empty list. size must not
+    // exceed kMaxBytes.
+    WordList(FileBytes bytes, const AnsiCodePage& codePage);
+    WordList(WordList&&) noexcept;
+    WordList& operator=(WordList&&) noexcept;
+    ~WordList();
+
+    std::int64_t Count() const { return count_; }
+    std::u16string Entry(std::int64_t index) const;  // 0 <= index < Count()
+
+    // The index of the first entry whose first character, lower-cased, is `lowered`, or
+    // Count() when there is none: where a walk from the start of the list would stop.
+    std::int64_t FirstIndexOfLetter(char16_t lowered) const;
+
+    class Index;  // the lazily built search structures (word_list_index.h)
+    const Index& SearchIndex() const;
+    const AnsiCodePage& CodePage() const { return codePage_; }
+    std::string_view Bytes() const { return {bytes_.data.get(), bytes_.size}; }
+
+private:
+    void NoteFirstLetters();
+
+    FileBytes bytes_;
+    AnsiCodePage codePage_;
+    std::int64_t count_ = 0;
+    std::vector<std::pair<char16_t, std::int64_t>> firstIndexByLetter_;  // sorted by letter
+    mutable std::unique_ptr<Index> index_;
+};
+
+}  // namespace morvane
