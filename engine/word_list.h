@@ -41,8 +41,16 @@ public:
     // Count() when there is none: where a walk from the start of the list would stop.
     std::int64_t FirstIndexOfLetter(char16_t lowered) const;
 
+    // Where the run of entries that begin with a letter (lower-cased) starts.
+    struct LetterStart {
+        char16_t letter;
+        std::int64_t index;
+        std::uint32_t offset;  // of the entry's first byte
+    };
+    const LetterStart* FindLetter(char16_t lowered) const;
+
     class Index;  // the lazily built search structures (word_list_index.h)
-    const Index& SearchIndex() const;
+    Index& SearchIndex() const;
     const AnsiCodePage& CodePage() const { return codePage_; }
     std::string_view Bytes() const { return {bytes_.data.get(), bytes_.size}; }
 
@@ -52,7 +60,7 @@ private:
     FileBytes bytes_;
     AnsiCodePage codePage_;
     std::int64_t count_ = 0;
-    std::vector<std::pair<char16_t, std::int64_t>> firstIndexByLetter_;  // sorted by letter
+    std::vector<LetterStart> firstIndexByLetter_;  // sorted by letter
     mutable std::unique_ptr<Index> index_;
 };
 

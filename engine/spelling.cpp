@@ -1,0 +1,149 @@
+#include "spelling.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "char_case.h"
+#include "word_list_index.h"
+
+namespace morvane {
+namespace {
+
+bool InAlphabet(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'' || c == u'-';
+}
+
+// Compares an entry with a lower-cased word by lower-cased character codes; a text that is
+// the beginning of the other is the smaller.
+int CompareLowered(std::string_view entry, std::u16string_view loweredWord, const ByteTables& tables) {
+    const std::size_t common = std::min(entry.size(), loweredWord.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const char16_t e = tables.lower[static_cast<unsigned char>(entry[i])];
+        if (e != loweredWord[i]) return e < loweredWord[i] ? -1 : 1;
+    }
+    if (entry.size() == loweredWord.size()) return 0;
+    return entry.size() < loweredWord.size() ? -1 : 1;
+}
+
+std::u16string Lowered(std::u16string_view word) {
+    std::u16string lowered(word);
+    for (char16_t& c : lowered) c = LowerChar(c);
+    return lowered;
+}
+
+// The numerator of WordSimilarity: 3 less the difference in length, plus the positions at
+// which the words agree from the front and from the back. All candidates of one search share
+// the denominator, so this alone ranks them.
+std::int64_t SimilarityPoints(std::u16string_view loweredWord, std::string_view entry, const ByteTables& tables) {
+    const auto la = static_cast<std::int64_t>(loweredWord.size());
+    const auto lb = static_cast<std::int64_t>(entry.size());
+    std::int64_t points = 3 - (la > lb ? la - lb : lb - la);
+    const std::int64_t common = std::min(la, lb);
+    for (std::int64_t i = 0; i < common; ++i) {
+        if (tables.lower[static_cast<unsigned char>(entry[i])] == loweredWord[i]) ++points;
+        if (tables.lower[static_cast<unsigned char>(entry[lb - 1 - i])] == loweredWord[la - 1 - i]) ++points;
+    }
+    return points;
+}
+
+struct Candidate {
+    std::int64_t points;
+    std::string_view entry;
+};
+
+}  // namespace
+
+std::u16string CleanWord(std::u16string_view word) {
+    std::u16string result;
+    result.reserve(word.size());
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (InAlphabet(word[i])) {
+            result.push_back(word[i]);
+        } else if (i + 1 < word.size()) {
+            return {};
+        }
+    }
+    return result;
+}
+
+bool IsInDictionary(const WordList& words, std::u16string_view word) {
+    if (word.empty()) return true;
+    if (words.Count() == 0) return false;
+    WordList::Index& index = words.SearchIndex();
+    const std::u16string lowered = Lowered(word);
+    std::int64_t low = 0;
+    std::int64_t high = words.Count() - 1;
+    while (low <= high) {
+        const std::int64_t mid = (low + high) / 2;
+        const int order = CompareLowered(index.EntryBytes(mid), lowered, index.Tables());
+        if (order == 0) return true;
+        if (order < 0) {
+            low = mid + 1;
+        } else {
+            high = mid - 1;
+        }
+    }
+    return false;
+}
+
+std::u16string PhoneticKey(std::u16string_view word) {
+    if (word.empty()) return {};
+    std::u16string key(1, UpperChar(word[0]));
+    for (std::size_t i = 1; i < word.size(); ++i) {
+        const char16_t digit = PhoneticDigit(UpperChar(word[i]));
+        if (digit != 0 && digit != key.back()) key.push_back(digit);
+    }
+    return key;
+}
+
+double WordSimilarity(std::u16string_view a, std::u16string_view b) {
+    const auto la = static_cast<std::int64_t>(a.size());
+    const auto lb = static_cast<std::int64_t>(b.size());
+    std::int64_t points = 3 - (la > lb ? la - lb : lb - la);
+    const std::int64_t common = std::min(la, lb);
+    for (std::int64_t i = 0; i < common; ++i) {
+        if (LowerChar(a[i]) == LowerChar(b[i])) ++points;
+        if (LowerChar(a[la - 1 - i]) == LowerChar(b[lb - 1 - i])) ++points;
+    }
+    return static_cast<double>(points) / static_cast<double>(2 * la + 3);
+}
+
+std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16string_view word,
+                                            int maxSuggestionCount) {
+    if (maxSuggestionCount < 0 || maxSuggestionCount > kMaxSuggestionLimit) {
+        throw std::out_of_range("the suggestion limit must be 0 to 32767");
+    }
+    if (word.empty()) return {std::u16string()};
+
+    WordList::Index& index = words.SearchIndex();
+    const ByteTables& tables = index.Tables();
+    const std::u16string key = PhoneticKey(word);
+    const std::u16string lowered = Lowered(word);
+    KeyHash keyHash;
+    for (char16_t c : key) keyHash.Add(c);
+
+    // The candidates, in list order: entries of the run with the same key that score above 0.
+    std::vector<Candidate> candidates;
+    const WordList::Index::Run& run = index.RunOf(words, lowered[0]);
+    for (const auto& keyed : run.Bucket(keyHash.Short())) {
+        if (keyed.keyHash != keyHash.Short()) continue;
+        const std::string_view entry(words.Bytes().data() + keyed.offset, keyed.length);
+        if (!index.EntryKeyEquals(entry, key)) continue;
+        const std::int64_t points = SimilarityPoints(lowered, entry, tables);
+        if (points > 0) candidates.push_back({points, entry});
+    }
+
+    // Best first; equal scores keep list order.
+    const std::size_t cut = std::min(candidates.size(), static_cast<std::size_t>(maxSuggestionCount));
+    const std::size_t kept = std::min(candidates.size(), cut + 1);
+    const auto better = [](const Candidate& a, const Candidate& b) { return a.points > b.points; };
+    std::stable_sort(candidates.begin(), candidates.end(), better);
+
+    std::vector<std::u16string> result;
+    result.reserve(cut + 1);
+    for (std::size_t i = 0; i < kept; ++i) result.push_back(words.CodePage().Decode(candidates[i].entry));
+    if (result.size() == cut) result.emplace_back();
+    return result;
+}
+
+}  // namespace morvane

@@ -1,0 +1,25 @@
+#pragma once
+// morvane-check: checks words as the check window does and prints what its list would show.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/dictionary.h"
+
+namespace morvane {
+
+struct CheckCommandContext {
+    DictionaryHost& host;          // files, code page, and where the load's messages go
+    std::u16string programDirectory;  // the default home of the dictionary and Settings.ini
+    char16_t pathSeparator;
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// Exit status: 0 when every word was found, 1 when one was not, 2 on a usage or file error.
+int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext& context);
+
+extern const char kCheckCommandUsage[];
+
+}  // namespace morvane

@@ -1,0 +1,18 @@
+#include <iostream>
+
+#include "check_command.h"
+#include "platform.h"
+
+int main(int argc, char** argv) {
+    morvane::UseBinaryStandardStreams();
+    std::ios::sync_with_stdio(false);
+    morvane::ConsoleHost host;
+    morvane::CheckCommandContext context{host,      morvane::ExecutableDirectory(), morvane::kPathSeparator,
+                                         std::cin, std::cout,                       std::cerr};
+    try {
+        return morvane::RunCheckCommand(morvane::CommandLineArguments(argc, argv), context);
+    } catch (const std::exception& e) {
+        std::cerr << "morvane-check: " << e.what() << '\n';
+        return 2;
+    }
+}

@@ -1,0 +1,83 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "platform.h"
+#include "utf8.h"
+
+namespace morvane {
+
+const char16_t kPathSeparator = u'/';
+
+ConsoleHost::ConsoleHost() : codePage_(AnsiCodePage::Windows1252()) {}
+
+bool ConsoleHost::FileExists(const std::u16string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(Utf16ToUtf8(path).c_str(), &info) == 0;
+}
+
+FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) {
+    FileReadResult result;
+    const int fd = ::open(Utf16ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        result.reason = Utf8ToUtf16(std::strerror(errno));
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.reason = u"it is not a regular file.";
+        ::close(fd);
+        return result;
+    }
+    const auto size = static_cast<std::size_t>(info.st_size);
+    if (size > WordList::kMaxBytes) {
+        result.reason = u"the file is larger than 4 GB.";
+        ::close(fd);
+        return result;
+    }
+    result.bytes.data = std::make_unique_for_overwrite<char[]>(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, result.bytes.data.get() + done, size - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            result.reason = n < 0 ? Utf8ToUtf16(std::strerror(errno)) : u"the file became shorter while it was read.";
+            ::close(fd);
+            result.bytes = {};
+            return result;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    result.bytes.size = size;
+    result.ok = true;
+    return result;
+}
+
+void ConsoleHost::ShowMessage(const std::u16string& text, const std::u16string& title, int) {
+    std::fprintf(stderr, "morvane-check: %s: %s\n", Utf16ToUtf8(title).c_str(), Utf16ToUtf8(text).c_str());
+}
+
+std::u16string ExecutableDirectory() {
+    std::string path(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (n <= 0) return u".";
+    path.resize(static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    return Utf8ToUtf16(slash == 0 ? "/" : path.substr(0, slash));
+}
+
+std::vector<std::u16string> CommandLineArguments(int argc, char** argv) {
+    std::vector<std::u16string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(Utf8ToUtf16(argv[i]));
+    return args;
+}
+
+void UseBinaryStandardStreams() {}
+
+}  // namespace morvane
