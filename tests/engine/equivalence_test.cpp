@@ -1,0 +1,161 @@
+// The fast engine against the plain implementation, on many random lists and typed texts:
+// sorted and unsorted lists, duplicates, empty entries, mixed case, bytes above 127,
+// entries with spaces or stray CR and LF; misspellings, punctuation, spaces, apostrophes,
+// hyphens and non-ASCII text typed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "engine/char_case.h"
+#include "engine/check_list.h"
+#include "engine/spelling.h"
+#include "reference_engine.h"
+#include "test_lists.h"
+
+namespace morvane {
+namespace {
+
+struct ListShape {
+    const char* name;
+    std::u16string letters;  // few letters give long runs and many shared keys
+    bool sorted;
+    int size;
+};
+
+class RandomText {
+public:
+    explicit RandomText(unsigned seed) : rng_(seed) {}
+
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+    std::u16string Word(const std::u16string& letters, int maxLength) {
+        std::u16string word;
+        const int length = 1 + Below(maxLength);
+        for (int i = 0; i < length; ++i) {
+            char16_t c = letters[Below(static_cast<int>(letters.size()))];
+            if (Chance(15)) c = UpperChar(c);
+            if (Chance(3)) c = kOdd[Below(sizeof(kOdd) / sizeof(kOdd[0]))];
+            word.push_back(c);
+        }
+        return word;
+    }
+
+    // A typing slip: a character dropped, doubled, swapped, replaced or added.
+    std::u16string Misspell(std::u16string word, const std::u16string& letters) {
+        if (word.empty()) return word;
+        const std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(word.size())));
+        switch (Below(5)) {
+            case 0: word.erase(at, 1); break;
+            case 1: word.insert(at, 1, word[at]); break;
+            case 2: if (at + 1 < word.size()) std::swap(word[at], word[at + 1]); break;
+            case 3: word[at] = letters[Below(static_cast<int>(letters.size()))]; break;
+            default: word.insert(at, 1, letters[Below(static_cast<int>(letters.size()))]); break;
+        }
+        return word;
+    }
+
+    std::u16string Typed(const std::vector<std::u16string>& entries, const std::u16string& letters) {
+        std::u16string typed;
+        const int kind = Below(10);
+        if (kind < 3 && !entries.empty()) {
+            typed = entries[Below(static_cast<int>(entries.size()))];
+        } else if (kind < 7 && !entries.empty()) {
+            typed = Misspell(entries[Below(static_cast<int>(entries.size()))], letters);
+        } else {
+            typed = Word(letters, 9);
+        }
+        if (Chance(15)) typed.push_back(kTrailing[Below(sizeof(kTrailing) / sizeof(kTrailing[0]))]);
+        if (Chance(5)) typed.insert(0, u" ");
+        if (Chance(3)) typed = u"  ";
+        return typed;
+    }
+
+private:
+    static constexpr char16_t kOdd[] = {u' ', u'\'', u'-', u'\u00E9', u'\u00C9', u'\u0160', u'\u0161', u'\u00FF',
+                                        u'\u0178', u'\u0081', u'\r', u'\n', u'1', u'.'};
+    static constexpr char16_t kTrailing[] = {u'.', u',', u' ', u'!', u'\u00E9', u'1', u'\''};
+    std::mt19937 rng_;
+};
+
+std::vector<std::u16string> RandomEntries(RandomText& random, const ListShape& shape) {
+    std::vector<std::u16string> entries;
+    for (int i = 0; i < shape.size; ++i) {
+        if (random.Chance(2)) {
+            entries.emplace_back();
+        } else if (random.Chance(5) && !entries.empty()) {
+            entries.push_back(entries[random.Below(static_cast<int>(entries.size()))]);
+        } else {
+            entries.push_back(random.Word(shape.letters, 10));
+        }
+    }
+    if (shape.sorted) {
+        std::stable_sort(entries.begin(), entries.end(), [](const std::u16string& a, const std::u16string& b) {
+            std::u16string la = a, lb = b;
+            for (char16_t& c : la) c = LowerChar(c);
+            for (char16_t& c : lb) c = LowerChar(c);
+            return la < lb;
+        });
+    }
+    return entries;
+}
+
+void PrintTo(const ListShape& shape, std::ostream* out) { *out << shape.name; }
+
+class EquivalenceTest : public ::testing::TestWithParam<ListShape> {};
+
+TEST_P(EquivalenceTest, FastEngineGivesThePlainImplementationsAnswers) {
+    const ListShape& shape = GetParam();
+    constexpr int kLists = 12;
+    constexpr int kWordsPerList = 150;
+    const int limits[] = {0, 1, 2, 3, 10, 40};
+    for (int listNumber = 0; listNumber < kLists; ++listNumber) {
+        RandomText random(static_cast<unsigned>(1000 * listNumber + shape.size));
+        const std::vector<std::u16string> entries = RandomEntries(random, shape);
+        const std::string bytes = testing::JoinedBytes(entries);
+        const WordList fast = testing::MakeWordList(bytes);
+        const reference::WordList plain = reference::LoadWordList(bytes, AnsiCodePage::Windows1252());
+
+        ASSERT_EQ(fast.Count(), static_cast<std::int64_t>(plain.size()));
+        for (std::size_t i = 0; i < plain.size(); ++i) ASSERT_EQ(fast.Entry(static_cast<std::int64_t>(i)), plain[i]);
+
+        for (int n = 0; n < kWordsPerList; ++n) {
+            const std::u16string typed = random.Typed(plain, shape.letters);
+            const std::u16string word = CleanWord(typed);
+            SCOPED_TRACE(::testing::Message() << shape.name << " list " << listNumber << " word " << n);
+            ASSERT_EQ(word, reference::CleanWord(typed));
+            ASSERT_EQ(IsInDictionary(fast, typed), reference::IsInDictionary(plain, typed));
+            ASSERT_EQ(IsInDictionary(fast, word), reference::IsInDictionary(plain, word));
+            ASSERT_EQ(PhoneticKey(typed), reference::PhoneticKey(typed));
+            // Suggestions for the typed text itself too: any text, not only screened words.
+            for (const std::u16string& query : {word, typed}) {
+                const int limit = limits[random.Below(6)];
+                ASSERT_EQ(FindSuggestions(fast, query, limit), reference::FindSuggestions(plain, query, limit));
+            }
+            const int limit = limits[random.Below(6)];
+            const CheckResult result = CheckWord(typed, fast, limit);
+            const reference::CheckOutcome expected = reference::CheckWord(typed, plain, limit);
+            ASSERT_EQ(result.blank, expected.blank);
+            ASSERT_EQ(result.found, expected.found);
+            ASSERT_EQ(result.entries, expected.entries);
+            if (!plain.empty()) {
+                const std::u16string& entry = plain[random.Below(static_cast<int>(plain.size()))];
+                ASSERT_DOUBLE_EQ(WordSimilarity(typed, entry), reference::WordSimilarity(typed, entry));
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, EquivalenceTest,
+    ::testing::Values(ListShape{"sorted_few_letters", u"abdt", true, 400},
+                      ListShape{"unsorted_few_letters", u"abdt", false, 400},
+                      ListShape{"sorted_english_letters", u"abcdefghilmnoprstuy'-", true, 2000},
+                      ListShape{"unsorted_english_letters", u"abcdefghilmnoprstuy'-", false, 600},
+                      ListShape{"sorted_latin1_letters", u"aeb\u00E9\u00E8\u0161s", true, 500},
+                      ListShape{"tiny", u"ab", false, 3}),
+    [](const ::testing::TestParamInfo<ListShape>& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace morvane
