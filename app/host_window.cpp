@@ -1,0 +1,81 @@
+#include "app/host_window.h"
+
+#include "app/process_state.h"
+#include "app/tray_icon.h"
+#include "res/resource_ids.h"
+#include "support/app_paths.h"
+#include "support/suggestion_setting.h"
+
+namespace morvane {
+namespace {
+
+LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM first, LPARAM last) {
+    if (message == TaskbarCreatedMessage() && message != 0) {
+        OnTaskbarCreated();
+        return 0;
+    }
+    switch (message) {
+    case WM_DESTROY:
+        ShutDown();
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        Process().HostWindow = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, first, last);
+}
+
+HICON LoadApplicationIcon(HINSTANCE instance, int size) {
+    return static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+HWND CreateHostWindow(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &HostClassProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadApplicationIcon(instance, GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = LoadApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kHostWindowClass;
+    if (!RegisterClassExW(&windowClass)) return nullptr;
+
+    TaskbarCreatedMessage();  // registered before the taskbar can send it
+    // A tool window, so that it never gets a taskbar button; it is never shown.
+    const HWND host = CreateWindowExW(WS_EX_TOOLWINDOW, kHostWindowClass, kHostWindowCaption,
+                                      WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr, instance,
+                                      nullptr);
+    Process().HostWindow = host;
+    return host;
+}
+
+void StartUp() {
+    ProcessState& process = Process();
+    process.SettingsPath = ApplicationDirectory() + L"\\Settings.ini";
+    // A refused value has been reported by the reader; start-up then uses 10.
+    process.MaxSuggestionCount =
+        ReadSuggestionLimit(process.SettingsPath).value_or(kStartupSuggestionLimit);
+    if (AddTrayIcon() == 1) HookHostWindow(process.HostWindow);
+}
+
+void ShutDown() {
+    RemoveTrayIcon();
+    UnhookHostWindow();
+}
+
+void OnTaskbarCreated() {
+    if (AddTrayIcon() == 1 && !Process().PreviousWindowProc) HookHostWindow(Process().HostWindow);
+}
+
+}  // namespace morvane

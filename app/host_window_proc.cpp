@@ -1,0 +1,47 @@
+#include "app/host_window_proc.h"
+
+#include "app/failure_barrier.h"
+#include "app/process_state.h"
+#include "app/tray_icon.h"
+#include "app/tray_menu.h"
+#include "ui/check_window/check_window.h"
+
+namespace morvane {
+
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM first, LPARAM last) {
+    const ProcessState& process = Process();
+    if (window != process.HostWindow || message != kTrayCallbackMessage) {
+        return CallWindowProcW(process.PreviousWindowProc, window, message, first, last);
+    }
+    // The icon identifier in `first` is not examined: the program has one icon.
+    RunStep([&] { OnTrayNotification(last); });
+    return 0;
+}
+
+void OnTrayNotification(LPARAM event) {
+    switch (event) {
+    case kLeftButtonReleased:
+        ToggleCheckWindow();
+        return;
+    case kRightButtonReleased:
+        ShowTrayMenu();
+        return;
+    default:  // pressed, double click, moved: nothing
+        return;
+    }
+}
+
+void ToggleCheckWindow() {
+    ProcessState& process = Process();
+    // Each step runs even when the one before it failed.
+    RunStep([&] { SetForegroundWindow(process.HostWindow); });
+    if (process.MainWindowShown) {
+        RunStep([] { UnloadCheckWindow(); });
+        process.MainWindowShown = false;
+    } else {
+        process.MainWindowShown = true;
+        RunStep([] { ShowCheckWindowModeless(); });
+    }
+}
+
+}  // namespace morvane

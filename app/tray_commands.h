@@ -1,0 +1,31 @@
+#pragma once
+// The tray menu's commands.
+#include <windows.h>
+
+#include <string>
+
+namespace morvane {
+
+inline constexpr wchar_t kReadMeMissingTitle[] = L"Corrupted Installation";
+inline constexpr wchar_t kReadMeMissingText[] =
+    L"The ReadMe.txt file is missing from your installation directory.\r\n"
+    L"Rerun the installation program and choose \"repair\" to replace the file";
+inline constexpr UINT kReadMeMissingStyle = MB_OK | MB_ICONINFORMATION;  // 64
+
+// 106 shows the check window modally, 101 the About dialog, 108 opens the read-me file,
+// 103 ends the program; 0 (the menu was dismissed) and anything else do nothing.
+void RunTrayCommand(UINT_PTR command);
+
+// "Show Morvane": MainWindowShown set, then the check window shown modally (an already
+// loaded check window stays as it is).
+void ShowCheckWindowFromMenu();
+
+// The application directory followed by "\ReadMe.txt", joined as they stand.
+std::wstring ReadMePath();
+// "Read Me Text File": asks the shell to open the file, or says that it is missing.
+void OpenReadMe();
+
+// "E&xit": unloads the check window, then the host window, which ends the program.
+void ExitProgram();
+
+}  // namespace morvane

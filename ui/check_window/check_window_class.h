@@ -1,0 +1,51 @@
+#pragma once
+// The check window's state and event handlers, used by its window procedure.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/check_window/button_picture.h"
+
+namespace morvane {
+
+inline constexpr UINT kUnloadMessage = WM_APP + 1;  // the window unloads itself
+
+// Owned through a shared pointer: the window procedure holds one while it handles a
+// message, so the object outlives a window destroyed from a nested message loop.
+class CheckWindow : public std::enable_shared_from_this<CheckWindow> {
+public:
+    explicit CheckWindow(bool modal) : modal_(modal) {}
+
+    // Events, each called by the dialog procedure.
+    void OnLoad(HWND dialog);
+    void OnActivate();
+    void OnCheck();
+    void OnLookUp();
+    void OnCopy();
+
+    // Ends the modal show, or destroys the modeless window; only the first call acts.
+    void Unload();
+    void OnDestroyed() { destroyed_ = true; }
+    bool Unloading() const { return unloading_ || destroyed_; }
+    HWND Dialog() const { return dialog_; }
+    bool Modal() const { return modal_; }
+
+private:
+    void CreateControls();
+    void PlaceWindow();
+    void AddToolTips();
+    std::wstring WordBoxText() const;
+    std::wstring ListCurrentText() const;
+    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+
+    HWND dialog_ = nullptr;
+    bool modal_;
+    bool unloading_ = false;
+    bool destroyed_ = false;
+    bool checkRunning_ = false;
+    UniqueBitmap checkPicture_;
+    UniqueBitmap copyPicture_;
+};
+
+}  // namespace morvane

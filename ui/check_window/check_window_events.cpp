@@ -1,0 +1,197 @@
+// The check window's events: load, activation, Check, Look-up and Copy.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "app/process_state.h"
+#include "engine/check_list.h"
+#include "res/resource_ids.h"
+#include "support/app_paths.h"
+#include "support/shell.h"
+#include "support/suggestion_setting.h"
+#include "support/text_convert.h"
+#include "support/win_dictionary_host.h"
+#include "ui/check_window/check_window.h"
+#include "ui/check_window/check_window_class.h"
+#include "ui/check_window/copy_command.h"
+#include "ui/check_window/web_search_address.h"
+
+namespace morvane {
+namespace {
+
+std::wstring DictionaryPath() {
+    return ApplicationDirectory() + L"\\" + ToWide(kDictionaryFileName);
+}
+
+// The pointer shows that the program is busy until the object goes out of scope.
+class BusyCursor {
+public:
+    BusyCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~BusyCursor() { SetCursor(previous_ ? previous_ : LoadCursorW(nullptr, IDC_ARROW)); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    HCURSOR previous_;
+};
+
+// Handles the window messages that are waiting, once, so that the emptied list is painted
+// before the search. A quit request is left for the program's own loop.
+void HandleWaitingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        if (IsCheckWindowDialogMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+void CheckWindow::OnLoad(HWND dialog) {
+    dialog_ = dialog;
+    CreateControls();
+    PlaceWindow();
+    static WinDictionaryHost host;
+    Process().WordDictionary.LoadDictionary(ToU16(DictionaryPath()), host);
+    SetFocus(Control(kIdWordBox));
+}
+
+void CheckWindow::OnActivate() {
+    if (Process().WordDictionary.DictionaryMissing()) PostMessageW(dialog_, kUnloadMessage, 0, 0);
+}
+
+void CheckWindow::OnCheck() {
+    // A Check re-entered from the yield of a running one is dropped: the running Check
+    // fills the list once, for the text it read.
+    if (checkRunning_) return;
+    const std::u16string typed = ToU16(WordBoxText());
+    if (IsBlankWord(typed)) return;
+    checkRunning_ = true;
+    struct ClearFlag {
+        bool& flag;
+        ~ClearFlag() { flag = false; }
+    } clearFlag{checkRunning_};
+
+    const HWND list = Control(kIdWordList);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    ProcessState& process = Process();
+    // A refused value has been reported by the reader; the previous limit stays.
+    if (const std::optional<int> limit = ReadSuggestionLimit(process.SettingsPath)) {
+        process.MaxSuggestionCount = *limit;
+    }
+    HandleWaitingMessages();
+    if (Unloading()) return;  // closed while the messages were handled
+
+    const BusyCursor busy;
+    const CheckResult result =
+        CheckWord(typed, process.WordDictionary.Words(), process.MaxSuggestionCount);
+    for (const std::u16string& entry : result.entries) {
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
+    }
+}
+
+void CheckWindow::OnLookUp() {
+    const std::wstring entry = ListCurrentText();
+    if (IsFixedListText(ToU16(entry))) return;
+    OpenWithShell(L"open", WebSearchAddress(entry), std::nullopt, std::nullopt, SW_SHOWNORMAL);
+}
+
+void CheckWindow::OnCopy() {
+    CopyListTextToClipboard(ListCurrentText());
+}
+
+std::wstring CheckWindow::WordBoxText() const {
+    return WindowText(Control(kIdWordBox));
+}
+
+std::wstring CheckWindow::ListCurrentText() const {
+    const HWND list = Control(kIdWordList);
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return {};
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
+    if (length == LB_ERR) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(selected),
+                                        reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+void CheckWindow::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int dotsPerInch = ScreenDotsPerInch();
+    const auto font = static_cast<WPARAM>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+    for (const ControlLayout& control : kCheckWindowControls) {
+        const RECT place = TwipsToPixelRect(control.place, dotsPerInch);
+        const HWND created = CreateWindowExW(
+            control.extendedStyle, control.windowClass, control.text, control.style, place.left,
+            place.top, place.right - place.left, place.bottom - place.top, dialog_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        if (created && font) SendMessageW(created, WM_SETFONT, font, FALSE);
+    }
+    SendMessageW(dialog_, DM_SETDEFID, kIdCheck, 0);
+
+    checkPicture_ = LoadButtonPicture(instance, IDB_CHECK);
+    copyPicture_ = LoadButtonPicture(instance, IDB_COPY);
+    SendMessageW(Control(kIdCheck), BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(checkPicture_.Get()));
+    SendMessageW(Control(kIdCopy), BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(copyPicture_.Get()));
+    AddToolTips();
+
+    const auto bigIcon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                    LR_SHARED);
+    const auto smallIcon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    SendMessageW(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    SendMessageW(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
+void CheckWindow::AddToolTips() {
+    // Owned by the window, so destroyed with it. The buttons' own texts ("Check", "Copy")
+    // are their accessible names.
+    const HWND tooltip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
+                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip) return;
+    for (const int id : {kIdCheck, kIdCopy}) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = dialog_;
+        tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
+        std::wstring text = WindowText(Control(id));
+        tool.lpszText = text.data();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void CheckWindow::PlaceWindow() {
+    const SIZE client = CheckWindowClientSize(ScreenDotsPerInch());
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    const POINT origin = CentredOnScreen(
+        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, size);
+    SetWindowPos(dialog_, nullptr, origin.x, origin.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace morvane
