@@ -1,0 +1,36 @@
+// Conversions at the Win32 boundary.
+#include "support/text_convert.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "support/system_error_text.h"
+
+namespace morvane {
+namespace {
+
+TEST(TextConvert, WideAndU16AreTheSameUnits) {
+    const std::u16string text = u"caf\u00e9 \U0001F600 \uFFFF";
+    EXPECT_EQ(ToU16(ToWide(text)), text);
+    EXPECT_EQ(ToWide(text).size(), text.size());  // a surrogate pair stays two units
+}
+
+TEST(TextConvert, AnsiGoesThroughTheSystemCodePage) {
+    if (GetACP() != 1252) GTEST_SKIP() << "the system code page is " << GetACP();
+    EXPECT_EQ(AnsiToWide("caf\xe9 \x80"), L"caf\u00e9 \u20ac");
+    EXPECT_EQ(WideToAnsi(L"caf\u00e9 \u20ac"), "caf\xe9 \x80");
+    EXPECT_EQ(WideToAnsi(L"\u0416"), "?");  // not in the code page: its default character
+    EXPECT_EQ(AnsiToWide(""), L"");
+    EXPECT_EQ(WideToAnsi(L""), "");
+}
+
+TEST(SystemErrorText, GivesTheSystemsWordsWithoutLineEnds) {
+    const std::wstring text = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), L'\n');
+    EXPECT_NE(text.back(), L'\r');
+    EXPECT_EQ(SystemErrorText(0xDEADBEEF).find(L"Error"), 0u);
+}
+
+}  // namespace
+}  // namespace morvane
