@@ -1,0 +1,143 @@
+#include "clipboard_test_support.h"
+
+#include <cstring>
+#include <cwchar>
+#include <stdexcept>
+#include <vector>
+
+namespace morvane::test {
+namespace {
+
+std::wstring BesideThisProgram(const wchar_t* fileName) {
+    std::wstring path(MAX_PATH, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    path.resize(n);
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
+}
+
+// Starts a helper program beside this one; throws when it cannot be started.
+PROCESS_INFORMATION StartHelper(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring mutableLine = commandLine;
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        throw std::runtime_error("cannot start a clipboard test helper");
+    return process;
+}
+
+std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+std::wstring UniqueName(const wchar_t* what) {
+    static int serial = 0;
+    return std::wstring(L"morvane-clipboard-test-") + what + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++serial);
+}
+
+}  // namespace
+
+void EmptyTheClipboard() {
+    if (!OpenClipboard(nullptr)) throw std::runtime_error("clipboard busy");
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+void PutRawData(UINT format, const void* bytes, size_t count) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, count);
+    std::memcpy(GlobalLock(block), bytes, count);
+    GlobalUnlock(block);
+    if (!OpenClipboard(nullptr)) throw std::runtime_error("clipboard busy");
+    if (!SetClipboardData(format, block)) GlobalFree(block);
+    CloseClipboard();
+}
+
+std::wstring RawUnicodeText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        auto* units = static_cast<const wchar_t*>(GlobalLock(data));
+        text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+UINT TestFormat() {
+    static const UINT format = RegisterClipboardFormatW(L"Morvane Test Data");
+    return format;
+}
+
+ClipboardHolder::ClipboardHolder(bool takeOwnership) {
+    const std::wstring readyName = UniqueName(L"ready"), releaseName = UniqueName(L"release");
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    release_ = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
+    process_ = StartHelper(Quoted(BesideThisProgram(L"clipboard_holder.exe")) + L" " + readyName + L" " + releaseName +
+                           (takeOwnership ? L" own" : L""));
+    HANDLE either[] = {ready_, process_.hProcess};
+    holding_ = WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
+}
+
+ClipboardHolder::~ClipboardHolder() {
+    SetEvent(release_);
+    WaitForSingleObject(process_.hProcess, 10000);
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    CloseHandle(ready_);
+    CloseHandle(release_);
+}
+
+PastedText PasteInAnotherProcess() {
+    wchar_t directory[MAX_PATH], file[MAX_PATH];
+    GetTempPathW(MAX_PATH, directory);
+    GetTempFileNameW(directory, L"mvc", 0, file);
+    PROCESS_INFORMATION process = StartHelper(Quoted(BesideThisProgram(L"clipboard_text_reader.exe")) + L" " + Quoted(file));
+    PastedText pasted;
+    WaitForSingleObject(process.hProcess, 10000);
+    GetExitCodeProcess(process.hProcess, &pasted.exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+
+    HANDLE in = CreateFileW(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (in != INVALID_HANDLE_VALUE) {
+        std::vector<wchar_t> units(GetFileSize(in, nullptr) / sizeof(wchar_t));
+        DWORD read = 0;
+        ReadFile(in, units.data(), DWORD(units.size() * sizeof(wchar_t)), &read, nullptr);
+        pasted.text.assign(units.data(), read / sizeof(wchar_t));
+        CloseHandle(in);
+    }
+    DeleteFileW(file);
+    return pasted;
+}
+
+HBITMAP NewFilledBitmap(int width, int height, COLORREF color) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    HBRUSH brush = CreateSolidBrush(color);
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const COLORREF color = GetPixel(memory, x, y);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return color;
+}
+
+SIZE SizeOf(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+}  // namespace morvane::test

@@ -1,0 +1,49 @@
+#pragma once
+// Helpers for tests against the real clipboard: raw set-up and inspection that does not go
+// through the library, a second process that holds the clipboard, and one that reads it.
+#include <windows.h>
+
+#include <string>
+
+namespace morvane::test {
+
+// Empties the clipboard with plain system calls.
+void EmptyTheClipboard();
+// Puts bytes on the clipboard under a format, beside what is there.
+void PutRawData(UINT format, const void* bytes, size_t count);
+// This process's raw read of CF_UNICODETEXT, up to its first zero.
+std::wstring RawUnicodeText();
+// A format registered at run time for the tests.
+UINT TestFormat();
+
+// Another process holds the clipboard open, with a window, for the life of this object.
+// With takeOwnership it empties the clipboard first, so its window becomes the owner.
+class ClipboardHolder {
+public:
+    explicit ClipboardHolder(bool takeOwnership = false);
+    ~ClipboardHolder();
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+    bool Holding() const { return holding_; }
+
+private:
+    HANDLE ready_ = nullptr;
+    HANDLE release_ = nullptr;
+    PROCESS_INFORMATION process_{};
+    bool holding_ = false;
+};
+
+// What a second process reads as CF_UNICODETEXT; exitCode is the reader's (0 = text read).
+struct PastedText {
+    DWORD exitCode = 1;
+    std::wstring text;
+};
+PastedText PasteInAnotherProcess();
+
+// A screen-compatible bitmap filled with one colour; the caller deletes it.
+HBITMAP NewFilledBitmap(int width, int height, COLORREF color);
+// The colour of one pixel of a bitmap that is not selected anywhere.
+COLORREF PixelOf(HBITMAP bitmap, int x, int y);
+SIZE SizeOf(HBITMAP bitmap);
+
+}  // namespace morvane::test

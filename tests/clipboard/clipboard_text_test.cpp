@@ -1,0 +1,190 @@
+// CClipboard and CClipFormats against the real clipboard: text in and out, the format
+// snapshot against the live clipboard, and a clipboard held by another process.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "clipboard/clipboard.h"
+#include "clipboard_test_support.h"
+#include "recording_calls.h"
+
+namespace morvane {
+namespace {
+
+using test::ClipboardHolder;
+using test::RecordingCalls;
+
+class RealClipboard : public ::testing::Test {
+protected:
+    void SetUp() override { test::EmptyTheClipboard(); }
+};
+
+std::set<std::int32_t> FormatNumbers(CClipFormats& formats) {
+    std::set<std::int32_t> numbers;
+    for (const auto& item : formats) numbers.insert(item->Format);
+    return numbers;
+}
+
+TEST_F(RealClipboard, EmptyClipboardHasNothingToGive) {
+    CClipboard clipboard;
+    EXPECT_EQ(clipboard.GetText(), L"");
+    EXPECT_FALSE(clipboard.GetData());
+    EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT, CF_BITMAP}), 0);
+    EXPECT_FALSE(clipboard.GetFormat(CF_TEXT));
+    CClipFormats& formats = clipboard.Formats();
+    EXPECT_EQ(formats.Count(), 0);
+    EXPECT_EQ(formats.Item(1), nullptr);
+    EXPECT_EQ(formats.NewEnum().size(), 0u);
+}
+
+TEST_F(RealClipboard, ClearThenSetTextLeavesOnlyTextFormats) {
+    const std::uint8_t other[] = {1, 2, 3};
+    test::PutRawData(test::TestFormat(), other, sizeof other);
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.Clear());
+    ASSERT_TRUE(clipboard.SetText(L"Word"));
+
+    CClipFormats& formats = clipboard.Formats();
+    ASSERT_NE(formats.Item(CF_TEXT), nullptr);
+    EXPECT_EQ(formats.Item(CF_TEXT)->Name, L"Text (TXT)");
+    ASSERT_NE(formats.Item(CF_UNICODETEXT), nullptr);
+    EXPECT_EQ(formats.Item(CF_UNICODETEXT)->Name, L"Unicode Text");
+    for (std::int32_t f : FormatNumbers(formats))  // the system may add OEM text and a locale
+        EXPECT_TRUE(f == CF_TEXT || f == CF_UNICODETEXT || f == CF_OEMTEXT || f == CF_LOCALE) << f;
+    EXPECT_EQ(formats.NewEnum().begin()->get()->Format, CF_TEXT);  // offered first
+    EXPECT_EQ(clipboard.GetText(), L"Word");
+    EXPECT_EQ(test::RawUnicodeText(), L"Word");
+}
+
+TEST_F(RealClipboard, SetTextAloneAddsToWhatIsThere) {
+    const std::uint8_t other[] = {7};
+    test::PutRawData(test::TestFormat(), other, sizeof other);
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText(L"more"));
+    EXPECT_TRUE(clipboard.GetFormat(static_cast<std::int32_t>(test::TestFormat())));
+    EXPECT_TRUE(clipboard.GetFormat(CF_TEXT));
+    EXPECT_TRUE(clipboard.GetFormat(CF_UNICODETEXT));
+}
+
+TEST_F(RealClipboard, TextOutsideTheAnsiCodePageComesBackThroughIt) {
+    if (GetACP() != 1252) GTEST_SKIP() << "expected texts are written for code page 1252, this is " << GetACP();
+    CClipboard clipboard;
+    const std::wstring text = L"\u03A9mega caf\u00E9 \u0416";  // Greek and Cyrillic are not in 1252
+    ASSERT_TRUE(clipboard.SetText(text));
+    EXPECT_EQ(clipboard.GetText(), L"Omega caf\u00E9 ?");  // read from CF_TEXT, best fit as the code page gives it
+    EXPECT_EQ(test::RawUnicodeText(), text);                // CF_UNICODETEXT keeps every character
+}
+
+TEST_F(RealClipboard, TextStopsAtAnEmbeddedZero) {
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText(std::wstring(L"ab\0cd", 5)));
+    EXPECT_EQ(clipboard.GetText(), L"ab");
+    EXPECT_EQ(test::RawUnicodeText(), L"ab");
+}
+
+TEST_F(RealClipboard, EmptyTextPutsTwoEmptyTexts) {
+    CClipboard clipboard;
+    EXPECT_TRUE(clipboard.SetText(L""));
+    EXPECT_TRUE(clipboard.GetFormat(CF_TEXT));
+    EXPECT_TRUE(clipboard.GetFormat(CF_UNICODETEXT));
+    EXPECT_EQ(clipboard.GetText(), L"");
+}
+
+TEST_F(RealClipboard, NonTextDataIsNotReadAsText) {
+    const std::uint8_t other[] = {'n', 'o', 't', 0};
+    test::PutRawData(test::TestFormat(), other, sizeof other);
+    CClipboard clipboard;
+    EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT, CF_UNICODETEXT, CF_OEMTEXT, CF_DSPTEXT}), -1);
+
+    RecordingCalls calls;
+    EXPECT_EQ(clipboard.GetText(), L"");
+    EXPECT_EQ(calls.Count("OpenClipboard"), 1);  // only to ask for the priority format
+    EXPECT_EQ(calls.Count("GetClipboardData"), 0);
+    EXPECT_EQ(calls.OpenNow(), 0);
+}
+
+TEST_F(RealClipboard, UnicodeTextIsReadWhenAnsiTextIsNotOffered) {
+    // The system derives CF_TEXT from CF_UNICODETEXT, so play a clipboard that offers only
+    // the wide text, with a block whose text stops at a zero.
+    static HGLOBAL block;
+    const wchar_t wide[] = L"\u0416uk\0tail";
+    block = GlobalAlloc(GMEM_FIXED, sizeof wide);
+    std::memcpy(block, wide, sizeof wide);
+    ClipboardCalls onlyWide = RealClipboardCalls();
+    onlyWide.GetPriorityClipboardFormat = [](UINT*, int) { return int{CF_UNICODETEXT}; };
+    onlyWide.GetClipboardData = [](UINT format) -> HANDLE { return format == CF_UNICODETEXT ? block : nullptr; };
+    RecordingCalls calls(onlyWide);
+    EXPECT_EQ(CClipboard().GetText(), L"\u0416uk");
+    EXPECT_EQ(calls.OpenNow(), 0);
+    GlobalFree(block);
+}
+
+TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
+    CClipboard clipboard;
+    CClipFormats& formats = clipboard.Formats();
+    EXPECT_EQ(formats.GetName(static_cast<std::int32_t>(test::TestFormat())), L"Morvane Test Data");
+    EXPECT_EQ(formats.GetName(0), L"Unknown: 0");
+    EXPECT_EQ(formats.GetName(-5), L"Unknown: -5");
+    EXPECT_EQ(formats.GetName(17), L"Unknown: 17");
+
+    RecordingCalls calls;
+    EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
+    EXPECT_EQ(formats.GetName(6), L"Tagged Interchange File Format (TIF)");
+    EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
+    EXPECT_TRUE(calls.Names().empty());
+}
+
+TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryRead) {
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText(L"one"));
+    CClipFormats& formats = clipboard.Formats();
+    const std::int32_t countWithText = formats.Count();
+    ASSERT_GT(countWithText, 0);
+    const ClipFormatRef heldItem = formats.Item(CF_TEXT);
+    const ClipFormatEnumeration oldSnapshot = formats.NewEnum();
+
+    test::EmptyTheClipboard();
+    EXPECT_EQ(formats.Count(), countWithText);  // the snapshot
+    EXPECT_NE(formats.Item(CF_TEXT), nullptr);
+    EXPECT_FALSE(formats.Present(CF_TEXT));  // the live clipboard
+
+    EXPECT_EQ(&clipboard.Formats(), &formats);
+    EXPECT_EQ(formats.Count(), 0);
+    EXPECT_EQ(formats.Item(CF_TEXT), nullptr);
+    EXPECT_EQ(heldItem->Name, L"Text (TXT)");  // still valid after the refresh
+    EXPECT_EQ(static_cast<std::int32_t>(oldSnapshot.size()), countWithText);
+}
+
+TEST_F(RealClipboard, ClipboardHeldByAnotherProcessRefusesEverything) {
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.SetText(L"kept"));
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Holding());
+        RecordingCalls calls;
+        EXPECT_FALSE(clipboard.Clear());
+        EXPECT_FALSE(clipboard.SetText(L"lost"));
+        EXPECT_FALSE(clipboard.GetFormat(CF_TEXT));
+        EXPECT_FALSE(clipboard.Formats().Present(CF_TEXT));
+        EXPECT_EQ(clipboard.Formats().Count(), 0);
+        EXPECT_EQ(clipboard.GetText(), L"");
+        EXPECT_EQ(calls.Count("GlobalAlloc"), 0);
+        EXPECT_EQ(calls.Count("CloseClipboard"), 0);
+    }
+    EXPECT_EQ(clipboard.GetText(), L"kept");
+}
+
+TEST_F(RealClipboard, OwnerIsTheWindowThatEmptiedTheClipboard) {
+    ClipboardHolder holder(/*takeOwnership=*/true);
+    ASSERT_TRUE(holder.Holding());
+    const HWND holderWindow = GetOpenClipboardWindow();
+    ASSERT_NE(holderWindow, nullptr);
+    RecordingCalls calls;
+    EXPECT_EQ(CClipboard().Owner(), holderWindow);
+    EXPECT_EQ(calls.Count("OpenClipboard"), 1);  // only the constructor's enumeration
+}
+
+}  // namespace
+}  // namespace morvane

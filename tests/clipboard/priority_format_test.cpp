@@ -1,0 +1,87 @@
+// GetPriorityFormat: reading loosely typed values as format numbers, and which system
+// calls it makes.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "clipboard/clipboard.h"
+#include "clipboard/clipboard_errors.h"
+#include "recording_calls.h"
+
+namespace morvane {
+namespace {
+
+using test::RecordingCalls;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+TEST(FormatNumberValues, AreReadThroughTheirTextAndRoundedHalfToEven) {
+    struct Case {
+        VariantValue value;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {13, 13},       {L"13", 13},        {2.5, 2},          {3.5, 4},          {-2.5, -2},
+        {L"0.5", 0},    {L"1.5", 2},        {2.4999, 2},       {L"  7.5abc", 8},  {L"abc", 0},
+        {L"", 0},       {L"-", 0},          {L"+42", 42},      {L"1e3", 1000},    {L"2E", 2},
+        {L"49152", 49152}, {0xC000, 0xC000}, {L"-2147483648.5", -2147483647 - 1}, {2147483647.4, 2147483647},
+        {L"1d2", 100},  {L"\t 9", 9},       {L".5", 0},        {L"1e-400", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Int32FromVariant(c.value, L"test"), c.expected) << "value text: " << testing::PrintToString(c.value.Text());
+}
+
+TEST(FormatNumberValues, BeyondThirtyTwoBitsOverflow) {
+    const VariantValue tooLarge[] = {2147483647.5, L"2147483648", L"-2147483649", std::int64_t{5000000000},
+                                     L"1e400", kInfinity, -kInfinity, std::numeric_limits<double>::quiet_NaN()};
+    for (const VariantValue& value : tooLarge) {
+        try {
+            Int32FromVariant(value, L"CClipboard.GetPriorityFormat");
+            ADD_FAILURE() << "no overflow for " << testing::PrintToString(value.Text());
+        } catch (const OverflowError& error) {
+            EXPECT_EQ(error.Number(), 6u);
+            EXPECT_EQ(error.Source(), L"CClipboard.GetPriorityFormat");
+        }
+    }
+}
+
+TEST(PriorityFormat, EmptyListAsksTheSystemNothing) {
+    CClipboard clipboard;
+    RecordingCalls calls;
+    EXPECT_EQ(clipboard.GetPriorityFormat(VariantArray{}), 0);
+    EXPECT_TRUE(calls.Names().empty());
+}
+
+TEST(PriorityFormat, AsksForTheListInItsOrderInsideOneOpenClose) {
+    CClipboard clipboard;
+    RecordingCalls calls;
+    clipboard.GetPriorityFormat({L"13", 1});
+    ASSERT_EQ(calls.Names(), (std::vector<std::string>{"OpenClipboard", "GetPriorityClipboardFormat", "CloseClipboard"}));
+    EXPECT_EQ(calls.Calls()[1].args, (std::vector<std::intptr_t>{13, 1}));
+}
+
+TEST(PriorityFormat, BusyClipboardIsStillAskedButNotClosed) {
+    CClipboard clipboard;
+    ClipboardCalls busy = RealClipboardCalls();
+    busy.OpenClipboard = test::RefuseToOpen;
+    busy.GetPriorityClipboardFormat = [](UINT*, int) { return -1; };
+    RecordingCalls calls(busy);
+    EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT}), -1);
+    EXPECT_EQ(calls.Names(), (std::vector<std::string>{"OpenClipboard", "GetPriorityClipboardFormat"}));
+}
+
+TEST(PriorityFormat, ListWithoutElementZeroOrWithAHugeElementFailsBeforeOpening) {
+    CClipboard clipboard;
+    RecordingCalls calls;
+    EXPECT_THROW(clipboard.GetPriorityFormat(VariantArray(1, {CF_TEXT})), SubscriptOutOfRangeError);
+    EXPECT_THROW(clipboard.GetPriorityFormat({CF_TEXT, L"9e99"}), OverflowError);
+    EXPECT_TRUE(calls.Names().empty());
+
+    // A list that starts below 0 has an element 0: elements 0 to the upper bound are read.
+    clipboard.GetPriorityFormat(VariantArray(-1, {999, CF_BITMAP, CF_TEXT}));
+    ASSERT_EQ(calls.Count("GetPriorityClipboardFormat"), 1);
+    EXPECT_EQ(calls.Calls()[1].args, (std::vector<std::intptr_t>{CF_BITMAP, CF_TEXT}));
+}
+
+}  // namespace
+}  // namespace morvane
