@@ -19,7 +19,7 @@ public:
     VariantValue(Integer n) : value_(static_cast<std::int64_t>(n)) {}
     VariantValue(double x) : value_(x) {}
     VariantValue(std::wstring text) : value_(std::move(text)) {}
-    VariantValue(const wchar_t* text) : value_(std::wstring(text)) {}
+    VariantValue(const wchar_t* text) : value_(std::wstring(text ? text : L"")) {}
 
     // The value as text: integers in decimal, fractions in their shortest exact form.
     std::wstring Text() const;
