@@ -121,6 +121,39 @@ TEST_F(RealClipboard, UnicodeTextIsReadWhenAnsiTextIsNotOffered) {
     GlobalFree(block);
 }
 
+// Four bytes of text at the very end of a readable page, with no terminating zero: reading
+// one byte further faults.
+char* TextBeforeAGuardPage() {
+    static char* text = [] {
+        auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 0x2000, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+        DWORD old;
+        VirtualProtect(pages + 0x1000, 0x1000, PAGE_NOACCESS, &old);
+        std::memcpy(pages + 0x1000 - 4, "abcd", 4);
+        return pages + 0x1000 - 4;
+    }();
+    return text;
+}
+
+TEST_F(RealClipboard, AnsiTextWithoutTerminatorIsReadOnlyToTheEndOfItsBlock) {
+    ClipboardCalls unterminated = RealClipboardCalls();
+    unterminated.GetPriorityClipboardFormat = [](UINT*, int) { return int{CF_TEXT}; };
+    unterminated.GetClipboardData = [](UINT) -> HANDLE { return TextBeforeAGuardPage(); };
+    unterminated.GlobalLock = [](HGLOBAL block) -> LPVOID { return block; };
+    unterminated.GlobalUnlock = [](HGLOBAL) -> BOOL { return TRUE; };
+    unterminated.GlobalSize = [](HGLOBAL) -> SIZE_T { return 4; };
+    RecordingCalls calls(unterminated);
+    EXPECT_EQ(CClipboard().GetText(), L"abcd");
+}
+
+TEST_F(RealClipboard, EnumerationThatComesRoundAgainEnds) {
+    ClipboardCalls circular = RealClipboardCalls();
+    circular.EnumClipboardFormats = [](UINT f) -> UINT { return f == CF_TEXT ? CF_UNICODETEXT : CF_TEXT; };
+    RecordingCalls calls(circular);
+    CClipboard clipboard;
+    EXPECT_EQ(clipboard.Formats().Count(), 2);
+    EXPECT_EQ(calls.OpenNow(), 0);
+}
+
 TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
     CClipboard clipboard;
     CClipFormats& formats = clipboard.Formats();
