@@ -121,13 +121,16 @@ std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorde
     return RecordedCommandLines(recorderPath);
 }
 
-RunningProgram::RunningProgram(const ScenarioFolder& folder) {
-    const std::wstring program = folder.File(L"Morvane.exe");
+RunningProgram::RunningProgram(const ScenarioFolder& folder)
+    : RunningProgram(folder.File(L"Morvane.exe")) {}
+
+RunningProgram::RunningProgram(const std::wstring& program) {
+    const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.Path().c_str(), &startup, &process_)) {
+                        folder.c_str(), &startup, &process_)) {
         return;
     }
     processId_ = process_.dwProcessId;

@@ -49,6 +49,8 @@ std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorde
 class RunningProgram {
 public:
     explicit RunningProgram(const ScenarioFolder& folder);
+    // The program at programPath, started in its own folder.
+    explicit RunningProgram(const std::wstring& programPath);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
