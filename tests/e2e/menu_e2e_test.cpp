@@ -52,6 +52,17 @@ TEST_F(TrayMenuE2E, ShowAfterTheCloseBoxShowsTheWindowAgain) {
     EXPECT_NE(program_.WaitForCheckWindow(), nullptr);
 }
 
+TEST_F(TrayMenuE2E, ExitFromAMenuOpenedWhileTheWindowIsShownModallyEndsTheProgram) {
+    ASSERT_TRUE(program_.ChooseMenuItem(kShow));
+    ASSERT_NE(program_.WaitForCheckWindow(), nullptr);
+    const HWND host = program_.Host();
+    // The first menu's command is still running: this menu is handled inside its modal loop.
+    ASSERT_TRUE(program_.ChooseMenuItem(4));
+    EXPECT_TRUE(program_.WaitForExit(5000));
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_FALSE(TrayIconExists(host, 125));
+}
+
 TEST_F(TrayMenuE2E, AboutIsCentredWithTitleAndVersion) {
     const HWND about = OpenAbout();
     ASSERT_NE(about, nullptr);

@@ -204,11 +204,17 @@ HWND RunningProgram::WaitForWindow(const wchar_t* windowClass, const std::wstrin
 }
 
 HWND RunningProgram::CheckWindow() const {
-    return FindWindowNamed(L"#32770", kCheckWindowCaption);
+    // Message boxes may carry the same caption: the check window is the one with a word box.
+    return FindTopLevelWindow(processId_, [](HWND w) {
+        return IsWindowVisible(w) && ClassName(w) == L"#32770" &&
+               WindowText(w) == kCheckWindowCaption && GetDlgItem(w, kIdWordBox) != nullptr;
+    });
 }
 
 HWND RunningProgram::WaitForCheckWindow() const {
-    return WaitForWindow(L"#32770", kCheckWindowCaption);
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = CheckWindow()) != nullptr; });
+    return found;
 }
 
 bool RunningProgram::WaitUntilNoCheckWindow() const {
@@ -216,7 +222,15 @@ bool RunningProgram::WaitUntilNoCheckWindow() const {
 }
 
 HWND RunningProgram::WaitForMessageBox(const std::wstring& title) const {
-    return WaitForWindow(L"#32770", title);
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = FindTopLevelWindow(processId_, [&](HWND w) {
+            return IsWindowVisible(w) && ClassName(w) == L"#32770" && WindowText(w) == title &&
+                   GetDlgItem(w, 0xFFFF) != nullptr;
+        });
+        return found != nullptr;
+    });
+    return found;
 }
 
 bool TrayIconExists(HWND window, UINT id) {
@@ -287,11 +301,18 @@ std::vector<std::wstring> CheckWordAndRead(HWND checkWindow, const std::wstring&
     return ListEntries(checkWindow);
 }
 
+void PressCheckLater(HWND checkWindow, const std::wstring& word) {
+    SetWord(checkWindow, word);
+    PostMessageW(GetDlgItem(checkWindow, kIdCheck), BM_CLICK, 0, 0);
+}
+
 void DoubleClickEntry(HWND checkWindow, int index) {
     const HWND list = GetDlgItem(checkWindow, kIdWordList);
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    PostMessageW(checkWindow, WM_COMMAND, MAKEWPARAM(kIdWordList, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(list));
+    // Sent, not posted: a posted one could be handled later, inside the next Check's yield.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(checkWindow, WM_COMMAND, MAKEWPARAM(kIdWordList, LBN_DBLCLK),
+                        reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, &result);
 }
 
 RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::wstring name,

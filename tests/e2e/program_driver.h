@@ -74,7 +74,7 @@ public:
     HWND CheckWindow() const;  // the visible check window, or nullptr
     HWND WaitForCheckWindow() const;
     bool WaitUntilNoCheckWindow() const;
-    HWND WaitForMessageBox(const std::wstring& title) const;
+    HWND WaitForMessageBox(const std::wstring& title) const;  // a box with a text
 
 private:
     PROCESS_INFORMATION process_{};
@@ -97,6 +97,9 @@ std::vector<std::wstring> ListEntries(HWND checkWindow);
 void SetWord(HWND checkWindow, const std::wstring& word);
 // Types the word and clicks Check; returns when the list has been filled.
 std::vector<std::wstring> CheckWordAndRead(HWND checkWindow, const std::wstring& word);
+// Types the word and clicks Check without waiting, for a Check that may show a message box.
+void PressCheckLater(HWND checkWindow, const std::wstring& word);
+// Selects the entry and sends the list's double-click notification; returns once handled.
 void DoubleClickEntry(HWND checkWindow, int index);
 
 // A registry value set for the length of a test and then put back as it was.
