@@ -1,7 +1,10 @@
 #include "program_driver.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -240,6 +243,59 @@ bool TrayIconExists(HWND window, UINT id) {
     probe.uID = id;
     probe.uFlags = 0;  // changes nothing; succeeds only for an icon the shell holds
     return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+namespace {
+
+// Reads a tooltip's tools through memory in its own process: the tool records hold
+// pointers, so they cannot be passed across processes by the message alone.
+void AppendToolTexts(HWND tooltip, std::vector<std::wstring>& texts) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tooltip, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return;
+    constexpr std::size_t kTextChars = 1024;
+    const SIZE_T bytes = sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t);
+    auto* remote = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
+    if (remote) {
+        const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::vector<BYTE> local(bytes, 0);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
+            std::memcpy(local.data(), &tool, sizeof(tool));
+            if (!WriteProcessMemory(process, remote, local.data(), bytes, nullptr)) break;
+            if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                              reinterpret_cast<LPARAM>(remote))) {
+                continue;
+            }
+            std::vector<wchar_t> text(kTextChars, L'\0');
+            ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text.data(),
+                              kTextChars * sizeof(wchar_t), nullptr);
+            text.back() = L'\0';
+            texts.emplace_back(text.data());
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+}
+
+}  // namespace
+
+std::vector<std::wstring> TooltipTexts() {
+    std::vector<std::wstring> texts;
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            if (ClassName(window) == TOOLTIPS_CLASSW) {
+                AppendToolTexts(window, *reinterpret_cast<std::vector<std::wstring>*>(data));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
 }
 
 std::wstring WindowText(HWND window) {

@@ -84,6 +84,9 @@ private:
 
 // Whether the shell holds a notification icon with this window and identifier.
 bool TrayIconExists(HWND window, UINT id);
+// The texts of every tooltip on the desktop, read from the processes that own them: the
+// notification area shows each icon's tip in one.
+std::vector<std::wstring> TooltipTexts();
 
 std::wstring WindowText(HWND window);
 // The text of a message box (its static control 0xFFFF), and pressing its OK button.

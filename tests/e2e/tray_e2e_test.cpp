@@ -4,12 +4,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "program_driver.h"
 
 namespace morvane::e2e {
 namespace {
 
 constexpr UINT kIconId = 125;
+constexpr wchar_t kTip[] = L"Morvane. Click to view";
+
+bool TipShown() {
+    const auto texts = TooltipTexts();
+    return std::find(texts.begin(), texts.end(), kTip) != texts.end();
+}
 
 TEST(TrayE2E, StartsSilentlyWithItsIconAndNoWindow) {
     ScenarioFolder folder;
@@ -18,6 +26,8 @@ TEST(TrayE2E, StartsSilentlyWithItsIconAndNoWindow) {
     EXPECT_FALSE(IsWindowVisible(program.Host()));
     EXPECT_EQ(WindowText(program.Host()), L"Morvane");
     EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(program.Host(), kIconId); }));
+    // The notification area shows the tip up to its NUL: the padding spaces are not part of it.
+    EXPECT_TRUE(WaitUntil(&TipShown));
     EXPECT_EQ(program.CheckWindow(), nullptr);
 }
 
@@ -103,6 +113,7 @@ TEST(TrayE2E, ExitClosesTheWindowRemovesTheIconAndEndsTheProcess) {
     EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_FALSE(IsWindow(host));
     EXPECT_FALSE(TrayIconExists(host, kIconId));
+    EXPECT_TRUE(WaitUntil([] { return !TipShown(); }));
 }
 
 TEST(TrayE2E, TaskbarRestartAddsTheIconAgain) {
