@@ -32,8 +32,11 @@ void OnCommand(CheckWindow& window, int id, int notification) {
     // IDCANCEL (Esc) does nothing: the window has no cancel button.
 }
 
-INT_PTR HandleMessage(CheckWindow& window, UINT message, WPARAM first) {
+INT_PTR HandleMessage(CheckWindow& window, UINT message, WPARAM first, LPARAM last) {
     switch (message) {
+    case WM_DPICHANGED:
+        window.OnDpiChanged(LOWORD(first), *reinterpret_cast<const RECT*>(last));
+        return TRUE;
     case WM_ACTIVATE:
         if (LOWORD(first) != WA_INACTIVE) window.OnActivate();
         return FALSE;  // the dialog manager still restores the focus
@@ -65,7 +68,7 @@ INT_PTR CALLBACK CheckWindowProc(HWND dialog, UINT message, WPARAM first, LPARAM
             window->OnLoad(dialog);
             return FALSE;  // the focus has been put in the word box
         }
-        return HandleMessage(*window, message, first);
+        return HandleMessage(*window, message, first, last);
     } catch (const std::exception& failure) {
         ReportFailure(dialog, failure.what());
     } catch (...) {

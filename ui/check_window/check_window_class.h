@@ -23,6 +23,8 @@ public:
     void OnCheck();
     void OnLookUp();
     void OnCopy();
+    // Moved to a screen of another resolution: the suggested frame, and the layout again.
+    void OnDpiChanged(int dotsPerInch, const RECT& suggested);
 
     // Ends the modal show, or destroys the modeless window; only the first call acts.
     void Unload();
@@ -33,7 +35,8 @@ public:
 
 private:
     void CreateControls();
-    void PlaceWindow();
+    void LayOut();  // controls and client area at dpi_
+    void CentreOnScreen();
     void AddToolTips();
     std::wstring WordBoxText() const;
     std::wstring ListCurrentText() const;
@@ -44,6 +47,7 @@ private:
     bool unloading_ = false;
     bool destroyed_ = false;
     bool checkRunning_ = false;
+    int dpi_ = 96;
     UniqueBitmap checkPicture_;
     UniqueBitmap copyPicture_;
 };

@@ -13,6 +13,7 @@
 #include "support/suggestion_setting.h"
 #include "support/text_convert.h"
 #include "support/win_dictionary_host.h"
+#include "ui/about/window_dpi.h"
 #include "ui/check_window/check_window.h"
 #include "ui/check_window/check_window_class.h"
 #include "ui/check_window/copy_command.h"
@@ -62,8 +63,10 @@ std::wstring WindowText(HWND window) {
 
 void CheckWindow::OnLoad(HWND dialog) {
     dialog_ = dialog;
+    dpi_ = WindowDpi(dialog);
     CreateControls();
-    PlaceWindow();
+    LayOut();
+    CentreOnScreen();
     static WinDictionaryHost host;
     Process().WordDictionary.LoadDictionary(ToU16(DictionaryPath()), host);
     SetFocus(Control(kIdWordBox));
@@ -130,16 +133,20 @@ std::wstring CheckWindow::ListCurrentText() const {
     return text;
 }
 
+void CheckWindow::OnDpiChanged(int dotsPerInch, const RECT& suggested) {
+    dpi_ = dotsPerInch;
+    SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
+}
+
 void CheckWindow::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const int dotsPerInch = ScreenDotsPerInch();
     const auto font = static_cast<WPARAM>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
     for (const ControlLayout& control : kCheckWindowControls) {
-        const RECT place = TwipsToPixelRect(control.place, dotsPerInch);
         const HWND created = CreateWindowExW(
-            control.extendedStyle, control.windowClass, control.text, control.style, place.left,
-            place.top, place.right - place.left, place.bottom - place.top, dialog_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+            control.extendedStyle, control.windowClass, control.text, control.style, 0, 0, 0, 0,
+            dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
         if (created && font) SendMessageW(created, WM_SETFONT, font, FALSE);
     }
     SendMessageW(dialog_, DM_SETDEFID, kIdCheck, 0);
@@ -182,16 +189,28 @@ void CheckWindow::AddToolTips() {
     }
 }
 
-void CheckWindow::PlaceWindow() {
-    const SIZE client = CheckWindowClientSize(ScreenDotsPerInch());
+void CheckWindow::LayOut() {
+    for (const ControlLayout& control : kCheckWindowControls) {
+        const RECT place = TwipsToPixelRect(control.place, dpi_);
+        SetWindowPos(Control(control.id), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const SIZE client = CheckWindowClientSize(dpi_);
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
-    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
-    const POINT origin = CentredOnScreen(
-        {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, size);
-    SetWindowPos(dialog_, nullptr, origin.x, origin.y, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CheckWindow::CentreOnScreen() {
+    RECT frame{};
+    GetWindowRect(dialog_, &frame);
+    const POINT origin =
+        CentredOnScreen({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                        {frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(dialog_, nullptr, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace morvane

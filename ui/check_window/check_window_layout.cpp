@@ -20,12 +20,4 @@ POINT CentredOnScreen(SIZE screen, SIZE window) {
     return {(screen.cx - window.cx) / 2, (screen.cy - window.cy) / 2};
 }
 
-int ScreenDotsPerInch() {
-    const HDC screen = GetDC(nullptr);
-    if (!screen) return 96;
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dotsPerInch > 0 ? dotsPerInch : 96;
-}
-
 }  // namespace morvane

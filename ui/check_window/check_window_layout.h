@@ -52,7 +52,4 @@ SIZE CheckWindowClientSize(int dotsPerInch);
 // The top-left corner that centres a window of the given size on a screen of the given size.
 POINT CentredOnScreen(SIZE screen, SIZE window);
 
-// The screen's horizontal resolution in dots per inch, 96 when it cannot be read.
-int ScreenDotsPerInch();
-
 }  // namespace morvane
