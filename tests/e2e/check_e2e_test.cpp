@@ -2,6 +2,8 @@
 // missing dictionary.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "program_driver.h"
 #include "ui/check_window/check_window_layout.h"
 
@@ -24,6 +26,17 @@ protected:
     RunningProgram program_{folder_};
     HWND window_ = nullptr;
 };
+
+TEST_F(CheckWindowE2E, FocusStartsInTheWordBox) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(WaitUntil([&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) &&
+               info.hwndFocus != nullptr;
+    }));
+    EXPECT_EQ(info.hwndFocus, GetDlgItem(window_, kIdWordBox));
+    EXPECT_EQ(info.hwndActive, window_);
+}
 
 TEST_F(CheckWindowE2E, ListsTheWordAsTypedWhenItIsFound) {
     EXPECT_EQ(CheckWordAndRead(window_, L"Hello"), Entries{L"Hello"});
@@ -124,6 +137,9 @@ TEST_F(CheckWindowE2E, PictureButtonsShowTheirPicturesAndCarryTheirNames) {
     EXPECT_NE(SendMessageW(copy, BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     EXPECT_EQ(WindowText(check), L"Check");
     EXPECT_EQ(WindowText(copy), L"Copy");
+    const auto tips = TooltipTexts();
+    EXPECT_NE(std::find(tips.begin(), tips.end(), L"Check"), tips.end());
+    EXPECT_NE(std::find(tips.begin(), tips.end(), L"Copy"), tips.end());
     EXPECT_EQ(SendMessageW(window_, DM_GETDEFID, 0, 0), MAKELRESULT(kIdCheck, DC_HASDEFID));
     EXPECT_EQ(GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
 }
