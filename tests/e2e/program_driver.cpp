@@ -224,7 +224,7 @@ bool RunningProgram::WaitUntilNoCheckWindow() const {
     return WaitUntil([&] { return CheckWindow() == nullptr; });
 }
 
-HWND RunningProgram::WaitForMessageBox(const std::wstring& title) const {
+HWND RunningProgram::WaitForMessageBox(const std::wstring& title, DWORD milliseconds) const {
     HWND found = nullptr;
     WaitUntil([&] {
         found = FindTopLevelWindow(processId_, [&](HWND w) {
@@ -232,7 +232,7 @@ HWND RunningProgram::WaitForMessageBox(const std::wstring& title) const {
                    GetDlgItem(w, 0xFFFF) != nullptr;
         });
         return found != nullptr;
-    });
+    }, milliseconds);
     return found;
 }
 

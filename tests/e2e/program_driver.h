@@ -74,7 +74,8 @@ public:
     HWND CheckWindow() const;  // the visible check window, or nullptr
     HWND WaitForCheckWindow() const;
     bool WaitUntilNoCheckWindow() const;
-    HWND WaitForMessageBox(const std::wstring& title) const;  // a box with a text
+    // A message box (a dialog with a text) with this title.
+    HWND WaitForMessageBox(const std::wstring& title, DWORD milliseconds = 5000) const;
 
 private:
     PROCESS_INFORMATION process_{};
