@@ -9,7 +9,8 @@
 
 namespace morvane {
 
-inline constexpr UINT kUnloadMessage = WM_APP + 1;  // the window unloads itself
+inline constexpr UINT kUnloadMessage = WM_APP + 1;    // the window unloads itself
+inline constexpr UINT kYieldEndMessage = WM_APP + 2;  // ends Check's round of waiting messages
 
 // Owned through a shared pointer: the window procedure holds one while it handles a
 // message, so the object outlives a window destroyed from a nested message loop.

@@ -39,18 +39,22 @@ private:
 };
 
 // Handles the window messages that are waiting, once, so that the emptied list is painted
-// before the search. A quit request is left for the program's own loop.
-void HandleWaitingMessages() {
+// before the search. A marker posted behind them ends the round even when handling them
+// posts more; a quit request is left for the program's own loop.
+void HandleWaitingMessages(HWND window) {
+    const bool marked = PostMessageW(window, kYieldEndMessage, 0, 0) != FALSE;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
+        if (marked && message.hwnd == window && message.message == kYieldEndMessage) break;
         if (IsCheckWindowDialogMessage(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 std::wstring WindowText(HWND window) {
@@ -95,7 +99,7 @@ void CheckWindow::OnCheck() {
     if (const std::optional<int> limit = ReadSuggestionLimit(process.SettingsPath)) {
         process.MaxSuggestionCount = *limit;
     }
-    HandleWaitingMessages();
+    HandleWaitingMessages(dialog_);
     if (Unloading()) return;  // closed while the messages were handled
 
     const BusyCursor busy;
