@@ -165,6 +165,19 @@ TEST_F(CheckWindowE2E, WindowIsCentredAndLaidOutAtTheScreensResolution) {
     EXPECT_EQ(list.top, MulDiv(1065, dotsPerInch, 1440));
 }
 
+TEST_F(CheckWindowE2E, UnloadedFromTheTrayWhileCheckYieldsTheProgramCarriesOn) {
+    // Both wait in the program's queue: the click on Check runs first, and the tray click is
+    // handled inside its yield, which destroys the window under the running Check.
+    PressCheckLater(window_, L"bda");
+    program_.LeftClick();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }));
+    EXPECT_FALSE(program_.WaitForExit(300));
+    program_.LeftClick();
+    const HWND again = program_.WaitForCheckWindow();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(CheckWordAndRead(again, L"bda").size(), 5u);
+}
+
 TEST(MissingDictionaryE2E, ToldThenTheWindowClosesAndWorksOnceTheFileIsBack) {
     ScenarioFolder folder;
     folder.Remove(L"Morvane.dictionary");
