@@ -1,17 +1,14 @@
 #pragma once
-// The surroundings of a dictionary load on Linux, for the benchmarks: files read with
-// ReadFileFresh, Windows-1252, and a message that ends the run (a benchmark of a load that
-// failed would measure nothing).
-#include "engine/dictionary.h"
+// The surroundings of a dictionary load on Linux, for the benchmarks: morvane-check's own
+// (files read a piece at a time, Windows-1252), except that a message ends the run: a
+// benchmark of a load that failed would measure nothing.
+#include "tools/check/platform.h"
 
 namespace morvane::bench {
 
-class FileDictionaryHost final : public DictionaryHost {
+class FileDictionaryHost final : public ConsoleHost {
 public:
-    bool FileExists(const std::u16string& path) override;
-    FileReadResult ReadWholeFile(const std::u16string& path) override;
     void ShowMessage(const std::u16string& text, const std::u16string& title, int style) override;
-    const AnsiCodePage& CodePage() override;
 };
 
 }  // namespace morvane::bench

@@ -8,7 +8,10 @@ void Dictionary::LoadDictionary(const std::u16string& path, DictionaryHost& host
         host.ShowMessage(kDictionaryMissingText, kDictionaryMissingTitle, kStopIconStyle);
         return;
     }
-    FileReadResult read = host.ReadWholeFile(path);
+    WordListBuilder builder;
+    FileReadResult read = host.ReadWholeFileInPieces(path, [&](const char* buffer, std::size_t readSoFar) {
+        builder.Scan(buffer, readSoFar);
+    });
     if (read.ok && read.bytes.size > WordList::kMaxBytes) {
         read.ok = false;
         read.reason = u"the file is larger than 4 GB.";
@@ -20,7 +23,7 @@ void Dictionary::LoadDictionary(const std::u16string& path, DictionaryHost& host
                          kDictionaryUnreadableTitle, kStopIconStyle);
         return;
     }
-    words_ = WordList(std::move(read.bytes), host.CodePage());
+    words_ = builder.Finish(std::move(read.bytes), host.CodePage());
     missing_ = false;
 }
 

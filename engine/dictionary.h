@@ -1,5 +1,6 @@
 #pragma once
 // The dictionary file and the word list read from it.
+#include <functional>
 #include <string>
 
 #include "word_list.h"
@@ -27,6 +28,14 @@ public:
     virtual ~DictionaryHost() = default;
     virtual bool FileExists(const std::u16string& path) = 0;
     virtual FileReadResult ReadWholeFile(const std::u16string& path) = 0;
+    // The same, reading in pieces: after each, onPiece gets the buffer and how much of it has
+    // been read, so the caller can look at it while it is fresh. Hosts that read in one go
+    // need not provide it.
+    using PieceRead = std::function<void(const char* buffer, std::size_t readSoFar)>;
+    virtual FileReadResult ReadWholeFileInPieces(const std::u16string& path, const PieceRead& onPiece) {
+        (void)onPiece;
+        return ReadWholeFile(path);
+    }
     // A modal message with a title and a message-box style (16: stop icon and OK).
     virtual void ShowMessage(const std::u16string& text, const std::u16string& title, int style) = 0;
     virtual const AnsiCodePage& CodePage() = 0;

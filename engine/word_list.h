@@ -21,6 +21,8 @@ struct FileBytes {
     std::size_t size = 0;
 };
 
+class FirstLetterScan;  // first_letter_scan.h
+
 class WordList {
 public:
     // The largest file a list can hold: offsets into it are 32-bit.
@@ -55,13 +57,29 @@ public:
     std::string_view Bytes() const { return {bytes_.data.get(), bytes_.size}; }
 
 private:
-    void NoteFirstLetters();
+    friend class WordListBuilder;
+    WordList(FileBytes bytes, const AnsiCodePage& codePage, FirstLetterScan&& scan);
 
     FileBytes bytes_;
     AnsiCodePage codePage_;
     std::int64_t count_ = 0;
     std::vector<LetterStart> firstIndexByLetter_;  // sorted by letter
     mutable std::unique_ptr<Index> index_;
+};
+
+// Builds a WordList while its file is read: Scan is given the file's buffer each time more of
+// it has arrived, so that each piece is looked at while it is still in the processor's cache.
+class WordListBuilder {
+public:
+    WordListBuilder();
+    ~WordListBuilder();
+    // The first `available` bytes of the buffer have been read.
+    void Scan(const char* data, std::size_t available);
+    // bytes: the whole file, in the buffer given to Scan.
+    WordList Finish(FileBytes bytes, const AnsiCodePage& codePage);
+
+private:
+    std::unique_ptr<FirstLetterScan> scan_;
 };
 
 }  // namespace morvane

@@ -1,8 +1,10 @@
 #include "word_list_index.h"
 
+#include <bit>
 #include <cstring>
 
 #include "char_case.h"
+#include "line_breaks.h"
 
 namespace morvane {
 
@@ -42,11 +44,13 @@ std::uint32_t WordList::Index::EntryEnd(std::uint32_t start) const {
 
 void WordList::Index::BuildStarts() {
     starts_ = std::make_unique_for_overwrite<std::uint32_t[]>(static_cast<std::size_t>(count_));
-    std::uint32_t start = 0;
-    for (std::int64_t i = 0; i < count_; ++i) {
-        starts_[i] = start;
-        start = EntryEnd(start) + 2;
-    }
+    starts_[0] = 0;
+    std::int64_t next = 1;
+    ScanLineBreaks(data_, size_, [&](std::size_t blockStart, std::uint32_t breaks) {
+        for (; breaks != 0; breaks &= breaks - 1) {
+            starts_[next++] = static_cast<std::uint32_t>(blockStart + static_cast<std::size_t>(std::countr_zero(breaks)) + 1);
+        }
+    });
 }
 
 std::string_view WordList::Index::EntryBytes(std::int64_t index) {

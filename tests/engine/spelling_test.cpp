@@ -49,6 +49,48 @@ TEST(WordListTest, FirstIndexOfLetterIsWhereAWalkFromTheStartStops) {
     EXPECT_EQ(list.FirstIndexOfLetter(u'A'), list.Count());  // letters are looked up lower-cased
 }
 
+TEST(WordListTest, FirstIndexOfLetterAfterLeadingEmptyEntriesAndLongRuns) {
+    // Empty entries first, as a sorted list has them; a run long enough to span many blocks.
+    std::vector<std::u16string> entries{u"", u"", u"\rab"};
+    for (int i = 0; i < 200; ++i) entries.push_back(u"aa" + std::u16string(static_cast<std::size_t>(i % 7), u'b'));
+    entries.push_back(u"Ab");
+    for (int i = 0; i < 200; ++i) entries.push_back(u"ac");
+    entries.push_back(u"b");
+    const WordList list = MakeWordList(entries);
+    EXPECT_EQ(list.FirstIndexOfLetter(u'\r'), 2);
+    EXPECT_EQ(list.FirstIndexOfLetter(u'a'), 3);
+    EXPECT_EQ(list.FirstIndexOfLetter(u'b'), 404);
+    EXPECT_EQ(list.Count(), 405);
+    EXPECT_EQ(list.Entry(203), u"Ab");
+}
+
+TEST(WordListTest, BuildingWhileReadingGivesTheSameList) {
+    // A list read in pieces of every size, from one byte up, is the list read in one go.
+    std::vector<std::u16string> entries{u"", u"\r", u"Ab", u"ab"};
+    for (int i = 0; i < 60; ++i) entries.push_back(std::u16string(1, static_cast<char16_t>(u'a' + i % 5)) + u"x\r\n\ry");
+    entries.insert(entries.end(), {u"", u"\u00E9t\u00E9", u"z", u""});
+    const std::string bytes = testing::JoinedBytes(entries);
+    const WordList whole = MakeWordList(bytes);
+    for (std::size_t piece = 1; piece <= bytes.size(); piece += piece < 40 ? 1 : 37) {
+        // Bytes not read yet are CR LF pairs, which a scan that looked ahead would count.
+        FileBytes file{std::make_unique<char[]>(bytes.size()), bytes.size()};
+        for (std::size_t i = 0; i < bytes.size(); ++i) file.data[i] = i % 2 ? '\n' : '\r';
+        WordListBuilder builder;
+        for (std::size_t read = piece; read < bytes.size(); read += piece) {
+            std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(read - piece), bytes.begin() + static_cast<std::ptrdiff_t>(read),
+                      file.data.get() + (read - piece));
+            builder.Scan(file.data.get(), read);
+        }
+        std::copy(bytes.begin(), bytes.end(), file.data.get());
+        const WordList pieces = builder.Finish(std::move(file), AnsiCodePage::Windows1252());
+        ASSERT_EQ(pieces.Count(), whole.Count()) << "pieces of " << piece;
+        for (char16_t letter : {u'\r', u'a', u'b', u'e', u'\u00E9', u'z', u'q'}) {
+            ASSERT_EQ(pieces.FirstIndexOfLetter(letter), whole.FirstIndexOfLetter(letter)) << "pieces of " << piece;
+        }
+        ASSERT_EQ(FindSuggestions(pieces, u"ax", 5), FindSuggestions(whole, u"ax", 5));
+    }
+}
+
 TEST(CleanWordTest, ForgivesOnlyOneStrayLastCharacter) {
     EXPECT_EQ(CleanWord(u"hello!"), u"hello");
     EXPECT_EQ(CleanWord(u"hello!!"), u"");

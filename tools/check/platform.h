@@ -14,6 +14,9 @@ public:
     ConsoleHost();
     bool FileExists(const std::u16string& path) override;
     FileReadResult ReadWholeFile(const std::u16string& path) override;
+#if !defined(_WIN32)
+    FileReadResult ReadWholeFileInPieces(const std::u16string& path, const PieceRead& onPiece) override;
+#endif
     void ShowMessage(const std::u16string& text, const std::u16string& title, int style) override;
     const AnsiCodePage& CodePage() override { return codePage_; }
 

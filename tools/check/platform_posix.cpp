@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,12 @@ bool ConsoleHost::FileExists(const std::u16string& path) {
     return !path.empty() && ::stat(Utf16ToUtf8(path).c_str(), &info) == 0;
 }
 
-FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) {
+FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) { return ReadWholeFileInPieces(path, {}); }
+
+// Read a piece at a time, small enough to be still in the processor's cache when the caller
+// looks at it.
+FileReadResult ConsoleHost::ReadWholeFileInPieces(const std::u16string& path, const PieceRead& onPiece) {
+    constexpr std::size_t kPiece = 256 * 1024;
     FileReadResult result;
     const int fd = ::open(Utf16ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -43,7 +49,7 @@ FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) {
     result.bytes.data = std::make_unique_for_overwrite<char[]>(size);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(fd, result.bytes.data.get() + done, size - done);
+        const ssize_t n = ::read(fd, result.bytes.data.get() + done, std::min(size - done, kPiece));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             result.reason = n < 0 ? Utf8ToUtf16(std::strerror(errno)) : u"the file became shorter while it was read.";
@@ -52,6 +58,7 @@ FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) {
             return result;
         }
         done += static_cast<std::size_t>(n);
+        if (onPiece) onPiece(result.bytes.data.get(), done);
     }
     ::close(fd);
     result.bytes.size = size;
