@@ -74,13 +74,6 @@ TEST(WinDictionaryHost, FileLargerThanTheLimitIsRefusedWithItsSize) {
     EXPECT_NE(over.reason.find(u"at most 3 bytes"), std::u16string::npos);
 }
 
-TEST(WinDictionaryHost, FileExistsFollowsTheFileSystem) {
-    TempDirectory dir;
-    WinDictionaryHost host;
-    EXPECT_TRUE(host.FileExists(ToU16(dir.Write(L"x.dictionary", "x"))));
-    EXPECT_FALSE(host.FileExists(ToU16(dir / L"y.dictionary")));
-}
-
 TEST(SystemAnsiCodePage, MatchesWindows1252WhenThatIsTheSystemsCodePage) {
     if (GetACP() != 1252) GTEST_SKIP() << "the system code page is " << GetACP();
     const AnsiCodePage& system = SystemAnsiCodePage();

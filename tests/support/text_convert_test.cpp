@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "support/system_error_text.h"
 
 namespace morvane {
 namespace {
@@ -22,14 +21,6 @@ TEST(TextConvert, AnsiGoesThroughTheSystemCodePage) {
     EXPECT_EQ(WideToAnsi(L"\u0416"), "?");  // not in the code page: its default character
     EXPECT_EQ(AnsiToWide(""), L"");
     EXPECT_EQ(WideToAnsi(L""), "");
-}
-
-TEST(SystemErrorText, GivesTheSystemsWordsWithoutLineEnds) {
-    const std::wstring text = SystemErrorText(ERROR_FILE_NOT_FOUND);
-    ASSERT_FALSE(text.empty());
-    EXPECT_NE(text.back(), L'\n');
-    EXPECT_NE(text.back(), L'\r');
-    EXPECT_EQ(SystemErrorText(0xDEADBEEF).find(L"Error"), 0u);
 }
 
 }  // namespace
