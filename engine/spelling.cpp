@@ -35,11 +35,11 @@ std::u16string Lowered(std::u16string_view word) {
 // which the words agree from the front and from the back. All candidates of one search share
 // the denominator, so this alone ranks them.
 std::int64_t SimilarityPoints(std::u16string_view loweredWord, std::string_view entry, const ByteTables& tables) {
-    const auto la = static_cast<std::int64_t>(loweredWord.size());
-    const auto lb = static_cast<std::int64_t>(entry.size());
-    std::int64_t points = 3 - (la > lb ? la - lb : lb - la);
-    const std::int64_t common = std::min(la, lb);
-    for (std::int64_t i = 0; i < common; ++i) {
+    const std::size_t la = loweredWord.size();
+    const std::size_t lb = entry.size();
+    std::int64_t points = 3 - static_cast<std::int64_t>(la > lb ? la - lb : lb - la);
+    const std::size_t common = std::min(la, lb);
+    for (std::size_t i = 0; i < common; ++i) {
         if (tables.lower[static_cast<unsigned char>(entry[i])] == loweredWord[i]) ++points;
         if (tables.lower[static_cast<unsigned char>(entry[lb - 1 - i])] == loweredWord[la - 1 - i]) ++points;
     }
@@ -97,15 +97,15 @@ std::u16string PhoneticKey(std::u16string_view word) {
 }
 
 double WordSimilarity(std::u16string_view a, std::u16string_view b) {
-    const auto la = static_cast<std::int64_t>(a.size());
-    const auto lb = static_cast<std::int64_t>(b.size());
-    std::int64_t points = 3 - (la > lb ? la - lb : lb - la);
-    const std::int64_t common = std::min(la, lb);
-    for (std::int64_t i = 0; i < common; ++i) {
+    const std::size_t la = a.size();
+    const std::size_t lb = b.size();
+    std::int64_t points = 3 - static_cast<std::int64_t>(la > lb ? la - lb : lb - la);
+    const std::size_t common = std::min(la, lb);
+    for (std::size_t i = 0; i < common; ++i) {
         if (LowerChar(a[i]) == LowerChar(b[i])) ++points;
         if (LowerChar(a[la - 1 - i]) == LowerChar(b[lb - 1 - i])) ++points;
     }
-    return static_cast<double>(points) / static_cast<double>(2 * la + 3);
+    return static_cast<double>(points) / (2.0 * static_cast<double>(la) + 3.0);
 }
 
 std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16string_view word,

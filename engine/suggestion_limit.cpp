@@ -50,11 +50,10 @@ std::optional<int> ParseInteger16(std::u16string_view text) {
     const long long wholeDigits = static_cast<long long>(digits.size()) + exponent;
     if (wholeDigits > 6) return std::nullopt;  // far outside the 16-bit range
     if (wholeDigits < 0) return 0;             // below 0.1 in size: rounds to 0
+    const auto wholeLength = static_cast<std::size_t>(wholeDigits);
     long long whole = 0;
-    for (long long k = 0; k < wholeDigits; ++k) {
-        whole = whole * 10 + (k < static_cast<long long>(digits.size()) ? digits[k] - '0' : 0);
-    }
-    const std::string fraction = digits.substr(std::min<std::size_t>(wholeDigits, digits.size()));
+    for (std::size_t k = 0; k < wholeLength; ++k) whole = whole * 10 + (k < digits.size() ? digits[k] - '0' : 0);
+    const std::string fraction = digits.substr(std::min(wholeLength, digits.size()));
     if (!fraction.empty()) {
         const char first = fraction[0];
         const bool restZero = fraction.find_first_not_of('0', 1) == std::string::npos;

@@ -45,7 +45,7 @@ std::uint32_t WordList::Index::EntryEnd(std::uint32_t start) const {
 void WordList::Index::BuildStarts() {
     starts_ = std::make_unique_for_overwrite<std::uint32_t[]>(static_cast<std::size_t>(count_));
     starts_[0] = 0;
-    std::int64_t next = 1;
+    std::size_t next = 1;
     ScanLineBreaks(data_, size_, [&](std::size_t blockStart, std::uint32_t breaks) {
         for (; breaks != 0; breaks &= breaks - 1) {
             starts_[next++] = static_cast<std::uint32_t>(blockStart + static_cast<std::size_t>(std::countr_zero(breaks)) + 1);
@@ -55,8 +55,9 @@ void WordList::Index::BuildStarts() {
 
 std::string_view WordList::Index::EntryBytes(std::int64_t index) {
     if (!starts_) BuildStarts();
-    const std::uint32_t start = starts_[index];
-    const std::uint32_t end = index + 1 < count_ ? starts_[index + 1] - 2 : size_;
+    const auto at = static_cast<std::size_t>(index);
+    const std::uint32_t start = starts_[at];
+    const std::uint32_t end = index + 1 < count_ ? starts_[at + 1] - 2 : size_;
     return {data_ + start, end - start};
 }
 

@@ -13,7 +13,9 @@ export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINE=/usr/lib/wine/wine64; SERVER=/usr/lib/wine/wineserver
 # Without a window manager every hide or destroy of a top-level window waits about 2 s.
 wm=""; if command -v openbox >/dev/null 2>&1; then openbox >/dev/null 2>&1 & wm=$!; fi
-"$SERVER" -w; "$SERVER" -p
+# A server left by an earlier run that was killed would keep this one waiting: end it.
+timeout 30 "$SERVER" -w || { "$SERVER" -k 2>/dev/null || true; "$SERVER" -w; }
+"$SERVER" -p
 # Start Wine's own services now, off the command's pipes: started by the first test, they
 # would hold ctest's output pipe open and ctest would never finish.
 "$WINE" wineboot </dev/null >/dev/null 2>&1

@@ -9,7 +9,7 @@
 #include "ui/about/centring.h"
 #include "ui/about/system_info.h"
 #include "ui/about/version_label.h"
-#include "ui/about/window_dpi.h"
+#include "support/window_dpi.h"
 
 namespace morvane {
 namespace {

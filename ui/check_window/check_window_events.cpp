@@ -13,7 +13,7 @@
 #include "support/suggestion_setting.h"
 #include "support/text_convert.h"
 #include "support/win_dictionary_host.h"
-#include "ui/about/window_dpi.h"
+#include "support/window_dpi.h"
 #include "ui/check_window/check_window.h"
 #include "ui/check_window/check_window_class.h"
 #include "ui/check_window/copy_command.h"

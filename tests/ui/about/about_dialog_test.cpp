@@ -13,7 +13,7 @@
 
 #include "ui/about/about_layout.h"
 #include "ui/about/centring.h"
-#include "ui/about/window_dpi.h"
+#include "support/window_dpi.h"
 #include "tests/ui/about/test_registry_key.h"
 
 namespace morvane {

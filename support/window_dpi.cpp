@@ -1,4 +1,4 @@
-#include "ui/about/window_dpi.h"
+#include "support/window_dpi.h"
 
 namespace morvane {
 namespace {
