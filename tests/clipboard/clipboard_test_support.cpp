@@ -3,30 +3,22 @@
 #include <cstring>
 #include <cwchar>
 #include <stdexcept>
-#include <vector>
 
 namespace morvane::test {
 namespace {
 
-std::wstring BesideThisProgram(const wchar_t* fileName) {
-    std::wstring path(MAX_PATH, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-    path.resize(n);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + fileName;
-}
-
-// Starts a helper program beside this one; throws when it cannot be started.
-PROCESS_INFORMATION StartHelper(const std::wstring& commandLine) {
+// Starts the helper program beside this one; throws when it cannot be started.
+PROCESS_INFORMATION StartHelper(const std::wstring& arguments) {
+    std::wstring line(MAX_PATH, L'\0');
+    line.resize(GetModuleFileNameW(nullptr, line.data(), MAX_PATH));
+    line = L"\"" + line.substr(0, line.find_last_of(L"\\/") + 1) + L"clipboard_helper.exe\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::wstring mutableLine = commandLine;
-    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        throw std::runtime_error("cannot start a clipboard test helper");
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        throw std::runtime_error("cannot start the clipboard test helper");
     return process;
 }
-
-std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
 
 std::wstring UniqueName(const wchar_t* what) {
     static int serial = 0;
@@ -72,8 +64,7 @@ ClipboardHolder::ClipboardHolder(bool takeOwnership) {
     const std::wstring readyName = UniqueName(L"ready"), releaseName = UniqueName(L"release");
     ready_ = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
     release_ = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
-    process_ = StartHelper(Quoted(BesideThisProgram(L"clipboard_holder.exe")) + L" " + readyName + L" " + releaseName +
-                           (takeOwnership ? L" own" : L""));
+    process_ = StartHelper(L"hold " + readyName + L" " + releaseName + (takeOwnership ? L" own" : L""));
     HANDLE either[] = {ready_, process_.hProcess};
     holding_ = WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
 }
@@ -87,27 +78,14 @@ ClipboardHolder::~ClipboardHolder() {
     CloseHandle(release_);
 }
 
-PastedText PasteInAnotherProcess() {
-    wchar_t directory[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, directory);
-    GetTempFileNameW(directory, L"mvc", 0, file);
-    PROCESS_INFORMATION process = StartHelper(Quoted(BesideThisProgram(L"clipboard_text_reader.exe")) + L" " + Quoted(file));
-    PastedText pasted;
+DWORD PasteInAnotherProcess(const std::wstring& expected) {
+    const PROCESS_INFORMATION process = StartHelper(L"paste \"" + expected + L"\"");
+    DWORD exitCode = 1;
     WaitForSingleObject(process.hProcess, 10000);
-    GetExitCodeProcess(process.hProcess, &pasted.exitCode);
+    GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-
-    HANDLE in = CreateFileW(file, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (in != INVALID_HANDLE_VALUE) {
-        std::vector<wchar_t> units(GetFileSize(in, nullptr) / sizeof(wchar_t));
-        DWORD read = 0;
-        ReadFile(in, units.data(), DWORD(units.size() * sizeof(wchar_t)), &read, nullptr);
-        pasted.text.assign(units.data(), read / sizeof(wchar_t));
-        CloseHandle(in);
-    }
-    DeleteFileW(file);
-    return pasted;
+    return exitCode;
 }
 
 HBITMAP NewFilledBitmap(int width, int height, COLORREF color) {

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for tests against the real clipboard: raw set-up and inspection that does not go
-// through the library, a second process that holds the clipboard, and one that reads it.
+// through the library, and a second process that holds the clipboard or pastes from it.
 #include <windows.h>
 
 #include <string>
@@ -33,12 +33,8 @@ private:
     bool holding_ = false;
 };
 
-// What a second process reads as CF_UNICODETEXT; exitCode is the reader's (0 = text read).
-struct PastedText {
-    DWORD exitCode = 1;
-    std::wstring text;
-};
-PastedText PasteInAnotherProcess();
+// A second process pastes and compares with expected: its exit code, 0 for the same text.
+DWORD PasteInAnotherProcess(const std::wstring& expected);
 
 // A screen-compatible bitmap filled with one colour; the caller deletes it.
 HBITMAP NewFilledBitmap(int width, int height, COLORREF color);

@@ -48,6 +48,8 @@ TEST(MemoryDC, SizeWritesMakeANewBitmapOnlyWhenBothSizesArePositive) {
     dc.Height(4);
     HBITMAP fiveByFour = dc.hBitmap();
     EXPECT_EQ(SizeOf(fiveByFour).cx, 5);
+    dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing
+    EXPECT_TRUE(IsLiveBitmap(fiveByFour));
 
     dc.Width(0);
     dc.Height(-3);
@@ -63,36 +65,32 @@ TEST(MemoryDC, SizeWritesMakeANewBitmapOnlyWhenBothSizesArePositive) {
     EXPECT_FALSE(IsLiveBitmap(fiveByFour));  // a replaced own bitmap is deleted
 }
 
-TEST(MemoryDC, AttachedBitmapIsUsedInPlaceThenOnlyDeselected) {
+TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
     HBITMAP outside = NewFilledBitmap(20, 30, kBlue);
-    {
+    for (bool kills : {true, false}) {
         CMemoryDC dc;
         dc.hBitmap(outside);
+        dc.TerminateKillsBitmap(kills);
         EXPECT_EQ(dc.hBitmap(), outside);
         EXPECT_EQ(dc.Width(), 20);
         EXPECT_EQ(dc.Height(), 30);
         EXPECT_EQ(dc.PixelColor(19, 29), kBlue);
-
+    }
+    ASSERT_TRUE(IsLiveBitmap(outside));
+    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it
+    {
+        CMemoryDC dc;
+        dc.hBitmap(outside);
         dc.Width(50);
         EXPECT_NE(dc.hBitmap(), outside);
         EXPECT_EQ(dc.Width(), 50);
         EXPECT_EQ(dc.Height(), 30);
     }
-    ASSERT_TRUE(IsLiveBitmap(outside));
-    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it
+    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);
     DeleteObject(outside);
 }
 
-TEST(MemoryDC, DestructionDeletesOnlyAnOwnBitmapAndOnlyWhenAskedTo) {
-    HBITMAP outside = NewFilledBitmap(2, 2, kRed);
-    for (bool kills : {true, false}) {
-        CMemoryDC dc;
-        dc.hBitmap(outside);
-        dc.TerminateKillsBitmap(kills);
-    }
-    EXPECT_TRUE(IsLiveBitmap(outside));
-    DeleteObject(outside);
-
+TEST(MemoryDC, DestructionDeletesAnOwnBitmapOnlyWhenAskedTo) {
     HBITMAP kept = nullptr, killed = nullptr;
     {
         CMemoryDC keeps;
@@ -104,16 +102,6 @@ TEST(MemoryDC, DestructionDeletesOnlyAnOwnBitmapAndOnlyWhenAskedTo) {
     EXPECT_TRUE(IsLiveBitmap(kept));
     EXPECT_FALSE(IsLiveBitmap(killed));
     DeleteObject(kept);
-}
-
-TEST(MemoryDC, ReattachingTheSelectedBitmapChangesNothing) {
-    CMemoryDC dc;
-    dc.Width(3);
-    HBITMAP own = dc.hBitmap();
-    dc.hBitmap(own);
-    EXPECT_TRUE(IsLiveBitmap(own));
-    EXPECT_EQ(dc.hBitmap(), own);
-    EXPECT_EQ(dc.Width(), 3);
 }
 
 TEST(MemoryDC, PixelColorTakesXThenYAndResolvesSystemColours) {
@@ -130,43 +118,29 @@ TEST(MemoryDC, PixelColorTakesXThenYAndResolvesSystemColours) {
     EXPECT_EQ(dc.PixelColor(1, 1), GetSysColor(COLOR_WINDOW));
 }
 
-TEST(MemoryDC, EveryPictureReadIsAnIndependentCopy) {
-    CMemoryDC dc;
-    dc.Width(4);
-    dc.Height(3);
-    PatBlt(dc.hDC(), 0, 0, 4, 3, BLACKNESS);
-    dc.PixelColor(0, 0, kRed);
-    OlePicture first = dc.Picture(), second = dc.Picture();
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first.Type(), PICTYPE_BITMAP);
-    auto firstBitmap = static_cast<HBITMAP>(first.Handle()), secondBitmap = static_cast<HBITMAP>(second.Handle());
-    EXPECT_NE(firstBitmap, secondBitmap);
-    EXPECT_NE(firstBitmap, dc.hBitmap());
-
-    dc.PixelColor(0, 0, kBlue);
-    EXPECT_EQ(PixelOf(firstBitmap, 0, 0), kRed);
-    EXPECT_EQ(PixelOf(secondBitmap, 0, 0), kRed);
-    EXPECT_EQ(SizeOf(firstBitmap).cx, 4);
-    EXPECT_EQ(SizeOf(firstBitmap).cy, 3);
-}
-
-TEST(MemoryDC, PictureRoundTripKeepsSizeAndPixels) {
+TEST(MemoryDC, EveryPictureIsAnIndependentCopyThatRoundTrips) {
     CMemoryDC source;
     source.Width(13);
     source.Height(9);
     PatBlt(source.hDC(), 0, 0, 13, 9, WHITENESS);
     source.PixelColor(12, 8, kBlue);
-    const OlePicture picture = source.Picture();
+    const OlePicture first = source.Picture(), second = source.Picture();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first.Type(), PICTYPE_BITMAP);
+    auto firstBitmap = static_cast<HBITMAP>(first.Handle());
+    EXPECT_NE(firstBitmap, static_cast<HBITMAP>(second.Handle()));
+    EXPECT_NE(firstBitmap, source.hBitmap());
+    source.PixelColor(12, 8, kRed);
+    EXPECT_EQ(PixelOf(firstBitmap, 12, 8), kBlue);
+    EXPECT_EQ(PixelOf(static_cast<HBITMAP>(second.Handle()), 12, 8), kBlue);
 
     CMemoryDC copy;
-    copy.Picture(picture);
+    copy.Picture(first);
     EXPECT_EQ(copy.Width(), 13);
     EXPECT_EQ(copy.Height(), 9);
     EXPECT_EQ(copy.PixelColor(12, 8), kBlue);
-    EXPECT_NE(copy.hBitmap(), static_cast<HBITMAP>(picture.Handle()));  // an own copy
-    const OlePicture again = copy.Picture();
-    EXPECT_EQ(SizeOf(static_cast<HBITMAP>(again.Handle())).cx, 13);
-    EXPECT_EQ(SizeOf(static_cast<HBITMAP>(again.Handle())).cy, 9);
+    EXPECT_NE(copy.hBitmap(), firstBitmap);  // an own copy
+    EXPECT_EQ(SizeOf(static_cast<HBITMAP>(copy.Picture().Handle())).cy, 9);
 }
 
 TEST(MemoryDC, InvalidHandleLeavesTheObjectAsItWas) {

@@ -13,7 +13,7 @@ std::set<HGLOBAL> gBlocks;
 
 template <typename R>
 R Record(const char* name, std::vector<std::intptr_t> args, R result) {
-    gLog.push_back({name, std::move(args), (std::intptr_t)result});
+    gLog.push_back({name, std::move(args)});
     return result;
 }
 
@@ -88,8 +88,6 @@ int RecordingCalls::Count(const std::string& name) const {
 int RecordingCalls::OpenNow() const { return gOpen; }
 
 int RecordingCalls::BlocksOutstanding() const { return static_cast<int>(gBlocks.size()); }
-
-void RecordingCalls::Forget() { gLog.clear(); }
 
 BOOL WINAPI RefuseToOpen(HWND) { return FALSE; }
 

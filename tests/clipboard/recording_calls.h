@@ -1,7 +1,7 @@
 #pragma once
 // A recording stand-in for the clipboard library's platform calls: every call is logged
-// with its arguments and result, then passed to the table behind it (the real API, or one
-// with some calls replaced to play a busy or refusing system).
+// with its arguments, then passed to the table behind it (the real API, or one with some
+// calls replaced to play a busy or refusing system).
 #include <windows.h>
 
 #include <cstdint>
@@ -15,7 +15,6 @@ namespace morvane::test {
 struct RecordedCall {
     std::string name;
     std::vector<std::intptr_t> args;
-    std::intptr_t result = 0;
 };
 
 class RecordingCalls {
@@ -32,7 +31,6 @@ public:
     int OpenNow() const;
     // Blocks allocated and neither freed nor accepted by the clipboard.
     int BlocksOutstanding() const;
-    void Forget();
 
 private:
     ScopedClipboardCalls scope_;
