@@ -88,21 +88,6 @@ DWORD PasteInAnotherProcess(const std::wstring& expected) {
     return exitCode;
 }
 
-HBITMAP NewFilledBitmap(int width, int height, COLORREF color) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    HBRUSH brush = CreateSolidBrush(color);
-    RECT all{0, 0, width, height};
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
 COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);

@@ -36,8 +36,6 @@ private:
 // A second process pastes and compares with expected: its exit code, 0 for the same text.
 DWORD PasteInAnotherProcess(const std::wstring& expected);
 
-// A screen-compatible bitmap filled with one colour; the caller deletes it.
-HBITMAP NewFilledBitmap(int width, int height, COLORREF color);
 // The colour of one pixel of a bitmap that is not selected anywhere.
 COLORREF PixelOf(HBITMAP bitmap, int x, int y);
 SIZE SizeOf(HBITMAP bitmap);

@@ -2,6 +2,8 @@
 // bitmap, pixels, pictures and the "Invalid handle." error.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "clipboard/clipboard_errors.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard_test_support.h"
@@ -9,13 +11,18 @@
 namespace morvane {
 namespace {
 
-using test::NewFilledBitmap;
 using test::PixelOf;
 using test::SizeOf;
 
 constexpr COLORREF kRed = 0x000000FF, kBlue = 0x00FF0000, kBlack = 0;
 
 bool IsLiveBitmap(HBITMAP bitmap) { return GetObjectType(bitmap) == OBJ_BITMAP; }
+
+// A bitmap made outside any CMemoryDC, all blue; the caller deletes it.
+HBITMAP NewBlueBitmap(int width, int height) {
+    const std::vector<DWORD> pixels(width * height, 0x000000FF);  // blue as a 32-bit pixel
+    return CreateBitmap(width, height, 1, 32, pixels.data());
+}
 
 // A picture that holds an icon, not a bitmap.
 OlePicture IconPicture() {
@@ -66,7 +73,7 @@ TEST(MemoryDC, SizeWritesMakeANewBitmapOnlyWhenBothSizesArePositive) {
 }
 
 TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
-    HBITMAP outside = NewFilledBitmap(20, 30, kBlue);
+    HBITMAP outside = NewBlueBitmap(20, 30);
     for (bool kills : {true, false}) {
         CMemoryDC dc;
         dc.hBitmap(outside);

@@ -48,7 +48,7 @@ TEST(FormatNumberValues, BeyondThirtyTwoBitsOverflow) {
 TEST(PriorityFormat, BusyClipboardIsStillAskedButNotClosed) {
     CClipboard clipboard;
     ClipboardCalls busy = RealClipboardCalls();
-    busy.OpenClipboard = test::RefuseToOpen;
+    busy.OpenClipboard = [](HWND) -> BOOL { return FALSE; };
     busy.GetPriorityClipboardFormat = [](UINT*, int) { return -1; };
     RecordingCalls calls(busy);
     EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT}), -1);

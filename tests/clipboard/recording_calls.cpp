@@ -89,8 +89,4 @@ int RecordingCalls::OpenNow() const { return gOpen; }
 
 int RecordingCalls::BlocksOutstanding() const { return static_cast<int>(gBlocks.size()); }
 
-BOOL WINAPI RefuseToOpen(HWND) { return FALSE; }
-
-HANDLE WINAPI RefuseData(UINT, HANDLE) { return nullptr; }
-
 }  // namespace morvane::test

@@ -36,8 +36,4 @@ private:
     ScopedClipboardCalls scope_;
 };
 
-// Stand-ins for the table behind the recorder.
-BOOL WINAPI RefuseToOpen(HWND owner);
-HANDLE WINAPI RefuseData(UINT format, HANDLE data);
-
 }  // namespace morvane::test
