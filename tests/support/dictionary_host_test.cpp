@@ -14,28 +14,18 @@ namespace morvane {
 namespace {
 
 using testing::TempDirectory;
+using namespace std::string_literals;
 
 std::string Bytes(const FileReadResult& r) { return std::string(r.bytes.data.get(), r.bytes.size); }
 
-TEST(WinDictionaryHost, ReadsEveryByteOfAFile) {
+TEST(WinDictionaryHost, ReadsEveryByteOfAFileEvenAnEmptyOne) {
     TempDirectory dir;
-    std::string content = "apple\r\nbanana\r\ncaf\xe9\r\n";
-    content.push_back('\0');
-    content += "\x80\xff";
-    const auto path = dir.Write(L"Morvane.dictionary", content);
-    WinDictionaryHost host;
-    const FileReadResult r = host.ReadWholeFile(ToU16(path));
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(Bytes(r), content);
-    EXPECT_TRUE(r.reason.empty());
-}
-
-TEST(WinDictionaryHost, ReadsAnEmptyFile) {
-    TempDirectory dir;
-    const auto path = dir.Write(L"empty.dictionary", "");
-    const FileReadResult r = WinDictionaryHost().ReadWholeFile(ToU16(path));
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.bytes.size, 0u);
+    for (const std::string& content : {"apple\r\ncaf\xe9\r\n\0\x80\xff"s, std::string()}) {
+        const FileReadResult r = WinDictionaryHost().ReadWholeFile(ToU16(dir.Write(L"Morvane.dictionary", content)));
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(Bytes(r), content);
+        EXPECT_TRUE(r.reason.empty());
+    }
 }
 
 TEST(WinDictionaryHost, FilesThatCannotBeReadGiveTheSystemsReason) {
@@ -63,9 +53,7 @@ TEST(WinDictionaryHost, FilesThatCannotBeReadGiveTheSystemsReason) {
 TEST(WinDictionaryHost, FileLargerThanTheLimitIsRefusedWithItsSize) {
     TempDirectory dir;
     const auto path = dir.Write(L"big.dictionary", "abcd");
-    const FileReadResult atLimit = ReadWholeFile(path, 4);
-    EXPECT_TRUE(atLimit.ok);
-    EXPECT_EQ(Bytes(atLimit), "abcd");
+    EXPECT_EQ(Bytes(ReadWholeFile(path, 4)), "abcd");
 
     const FileReadResult over = ReadWholeFile(path, 3);
     EXPECT_FALSE(over.ok);
@@ -74,21 +62,16 @@ TEST(WinDictionaryHost, FileLargerThanTheLimitIsRefusedWithItsSize) {
     EXPECT_NE(over.reason.find(u"at most 3 bytes"), std::u16string::npos);
 }
 
-TEST(SystemAnsiCodePage, MatchesWindows1252WhenThatIsTheSystemsCodePage) {
-    if (GetACP() != 1252) GTEST_SKIP() << "the system code page is " << GetACP();
-    const AnsiCodePage& system = SystemAnsiCodePage();
-    const AnsiCodePage& known = AnsiCodePage::Windows1252();
-    for (int b = 0; b < 256; ++b) EXPECT_EQ(system.toChar[b], known.toChar[b]) << "byte " << b;
-    EXPECT_EQ(&WinDictionaryHost().CodePage(), &system);  // built once, shared
-}
-
 TEST(WinDictionaryHost, LoadsADictionaryDecodedThroughTheSystemCodePage) {
     if (GetACP() != 1252) GTEST_SKIP() << "the system code page is " << GetACP();
-    TempDirectory dir;
-    const auto path = dir.Write(L"Morvane.dictionary", "apple\r\ncaf\xe9\r\nzebra");
+    const AnsiCodePage& system = SystemAnsiCodePage();
+    for (int b = 0; b < 256; ++b) EXPECT_EQ(system.toChar[b], AnsiCodePage::Windows1252().toChar[b]) << "byte " << b;
     WinDictionaryHost host;
+    EXPECT_EQ(&host.CodePage(), &system);  // built once, shared
+
+    TempDirectory dir;
     Dictionary dictionary;
-    dictionary.LoadDictionary(ToU16(path), host);
+    dictionary.LoadDictionary(ToU16(dir.Write(L"Morvane.dictionary", "apple\r\ncaf\xe9\r\nzebra")), host);
     EXPECT_FALSE(dictionary.DictionaryMissing());
     ASSERT_EQ(dictionary.Words().Count(), 3);
     EXPECT_EQ(dictionary.Words().Entry(1), u"caf\u00e9");

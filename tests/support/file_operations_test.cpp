@@ -8,25 +8,15 @@
 namespace morvane {
 namespace {
 
-using testing::TempDirectory;
-
-TEST(FileExists, FilesDirectoriesAndWildcardMatchesExist) {
-    TempDirectory dir;
+TEST(FileExists, FilesDirectoriesAndWildcardMatchesExistAndNothingElse) {
+    testing::TempDirectory dir;
     dir.Write(L"words.dictionary", "a\r\n");
     dir.MakeDirectory(L"sub");
-    EXPECT_TRUE(FileExists(dir / L"words.dictionary"));
-    EXPECT_TRUE(FileExists(dir / L"sub"));
-    EXPECT_TRUE(FileExists(dir / L"*.dictionary"));
-    EXPECT_TRUE(FileExists(dir / L"w?rds.*"));
-}
-
-TEST(FileExists, EmptyTextMissingNamesAndUnmatchedPatternsDoNot) {
-    TempDirectory dir;
-    dir.Write(L"words.dictionary", "a\r\n");
-    EXPECT_FALSE(FileExists(L""));
-    EXPECT_FALSE(FileExists(dir / L"missing.txt"));
-    EXPECT_FALSE(FileExists(dir / L"*.txt"));
-    EXPECT_FALSE(FileExists(dir / L"missing\\words.dictionary"));
+    const std::pair<std::wstring, bool> cases[] = {
+        {dir / L"words.dictionary", true}, {dir / L"sub", true},      {dir / L"*.dictionary", true},
+        {dir / L"w?rds.*", true},          {L"", false},              {dir / L"missing.txt", false},
+        {dir / L"*.txt", false},           {dir / L"missing\\words.dictionary", false}};
+    for (const auto& [path, exists] : cases) EXPECT_EQ(FileExists(path), exists) << path;
 }
 
 TEST(ApplicationDirectory, IsWhereTheProgramAndItsDataAre) {

@@ -8,33 +8,25 @@
 namespace morvane {
 namespace {
 
-TEST(CentredOrigin, HalvesTheDifferenceDroppingTheRemainder) {
-    EXPECT_EQ(CentredOrigin(1024, 382), 321);
-    EXPECT_EQ(CentredOrigin(1024, 383), 320);  // 641 / 2
-    EXPECT_EQ(CentredOrigin(768, 768), 0);
+// The difference is rounded half to even first, then halved dropping the remainder.
+TEST(CentredOrigin, RoundsTheDifferenceHalfToEvenThenHalvesItTowardsZero) {
+    const struct {
+        double screen, window;
+        int expected;
+    } cases[] = {
+        {1024, 382, 321},   {1024, 383, 320},      // 641 / 2
+        {768, 768, 0},      {1024, 381.5, 321},    // 642.5 -> 642
+        {1024, 380.5, 322}, {1024, 382.6, 320},    // 643.5 -> 644; 641.4 -> 641
+        {0, 2.5, -1},       {100, 301, -100},      // -2.5 -> -2; -201 / 2
+        {100, 300.5, -100}, {100, 301.5, -101},    // -200.5 -> -200; -201.5 -> -202
+        {100, 303, -101},                          // -203 / 2
+    };
+    for (const auto& c : cases) EXPECT_EQ(CentredOrigin(c.screen, c.window), c.expected) << c.screen << " " << c.window;
 }
 
-TEST(CentredOrigin, RoundsTheDifferenceHalfToEvenFirst) {
-    EXPECT_EQ(CentredOrigin(1024, 381.5), 321);  // 642.5 -> 642 -> 321
-    EXPECT_EQ(CentredOrigin(1024, 380.5), 322);  // 643.5 -> 644 -> 322
-    EXPECT_EQ(CentredOrigin(1024, 382.6), 320);  // 641.4 -> 641 -> 320
-    EXPECT_EQ(CentredOrigin(0, 2.5), -1);        // -2.5 -> -2 -> -1
-}
-
-TEST(CentredOrigin, WindowLargerThanTheScreenGoesTowardsZero) {
-    EXPECT_EQ(CentredOrigin(100, 301), -100);    // -201 / 2
-    EXPECT_EQ(CentredOrigin(100, 300.5), -100);  // -200.5 -> -200
-    EXPECT_EQ(CentredOrigin(100, 301.5), -101);  // -201.5 -> -202 -> -101
-    EXPECT_EQ(CentredOrigin(100, 303), -101);    // -203 / 2
-}
-
-TEST(VersionLabel, ShowsMajorMinorAndRevisionWithoutLeadingZeros) {
-    EXPECT_EQ(VersionLabel(1, 0, 0), L"Version 1.0.0");
+TEST(VersionLabel, ShowsTheProgramsVersionInformationWithoutLeadingZeros) {
     EXPECT_EQ(VersionLabel(1, 0, 12), L"Version 1.0.12");
     EXPECT_EQ(VersionLabel(10, 2, 305), L"Version 10.2.305");
-}
-
-TEST(VersionLabel, ComesFromTheProgramsVersionInformation) {
     // The test program carries the program's resources, version information included.
     EXPECT_EQ(ModuleVersionLabel(GetModuleHandleW(nullptr)), L"Version 1.0.0");
 }

@@ -15,12 +15,6 @@ namespace morvane {
 namespace {
 
 using testing::TempDirectory;
-using testing::TestRegistryKey;
-
-struct Told {
-    std::wstring text, title;
-    UINT style;
-};
 
 class StartSysInfoTest : public ::testing::Test {
 protected:
@@ -33,95 +27,61 @@ protected:
             return startSucceeds_;
         };
         environment_.tell = [this](const std::wstring& text, const std::wstring& title, UINT style) {
-            told_.push_back({text, title, style});
+            told_.push_back(text + L"|" + title + L"|" + std::to_wstring(style));
         };
     }
 
-    void ExpectToldUnavailable() {
-        ASSERT_EQ(told_.size(), 1u);
-        EXPECT_EQ(told_[0].text, L"System Information Is Unavailable At This Time");
-        EXPECT_EQ(told_[0].title, L"Morvane");
-        EXPECT_EQ(told_[0].style, 0u);
+    // Runs StartSysInfo and expects exactly one new message, the one for every failure.
+    void ExpectToldUnavailable(const char* situation) {
+        const std::size_t before = told_.size();
+        StartSysInfo(environment_);
+        ASSERT_EQ(told_.size(), before + 1) << situation;
+        EXPECT_EQ(told_.back(), L"System Information Is Unavailable At This Time|Morvane|0") << situation;
     }
 
-    TestRegistryKey pathEntry_{L"MSINFO"};
-    TestRegistryKey directoryEntry_{L"Shared Tools Location"};
+    testing::TestRegistryKey pathEntry_{L"MSINFO"};
+    testing::TestRegistryKey directoryEntry_{L"Shared Tools Location"};
     TempDirectory dir_;
     SysInfoEnvironment environment_;
     bool startSucceeds_ = true;
-    std::vector<std::wstring> started_;
-    std::vector<Told> told_;
+    std::vector<std::wstring> started_, told_;
 };
 
-TEST_F(StartSysInfoTest, FirstEntryIsStartedAsItStandsWithoutLookingForTheFile) {
-    pathEntry_.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");
-    directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    StartSysInfo(environment_);
-    EXPECT_EQ(started_, std::vector<std::wstring>{L"C:\\Nowhere\\Sys Info.exe"});
-    EXPECT_TRUE(told_.empty());
-}
-
-TEST_F(StartSysInfoTest, FirstEntryThatCannotBeStartedIsTold) {
-    pathEntry_.SetString(L"PATH", dir_ / L"missing.exe");
-    startSucceeds_ = false;
-    StartSysInfo(environment_);
-    EXPECT_EQ(started_.size(), 1u);
-    ExpectToldUnavailable();
-}
-
-TEST_F(StartSysInfoTest, SecondEntrysDirectoryIsUsedWhenItHoldsTheTool) {
+TEST_F(StartSysInfoTest, StartsTheFirstEntryAsItStandsOrElseTheToolInTheSecondEntrysDirectory) {
     dir_.Write(L"MSINFO32.EXE", "MZ");
     directoryEntry_.SetString(L"MSINFO", dir_.Path());
     StartSysInfo(environment_);
-    EXPECT_EQ(started_, std::vector<std::wstring>{dir_ / L"MSINFO32.EXE"});
+    pathEntry_.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");  // not looked for
+    StartSysInfo(environment_);
+    EXPECT_EQ(started_, (std::vector<std::wstring>{dir_ / L"MSINFO32.EXE", L"C:\\Nowhere\\Sys Info.exe"}));
     EXPECT_TRUE(told_.empty());
 }
 
-TEST_F(StartSysInfoTest, SecondEntryWithoutTheToolIsTold) {
+// Each step adds to the entries of the one before.
+TEST_F(StartSysInfoTest, EveryWayOfNotFindingOrNotStartingTheToolIsTold) {
+    ExpectToldUnavailable("neither entry");
     directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    StartSysInfo(environment_);
-    EXPECT_TRUE(started_.empty());
-    ExpectToldUnavailable();
-}
-
-TEST_F(StartSysInfoTest, NeitherEntryIsTold) {
-    StartSysInfo(environment_);
-    EXPECT_TRUE(started_.empty());
-    ExpectToldUnavailable();
-}
-
-TEST_F(StartSysInfoTest, FirstEntryOfAnotherTypeCountsAsFoundAndLeadsToTheMessage) {
+    ExpectToldUnavailable("the second entry's directory without the tool");
+    dir_.Write(L"MSINFO32.EXE", "MZ");
+    pathEntry_.SetRaw(L"PATH", REG_SZ, nullptr, 0);
+    ExpectToldUnavailable("a first entry with no data");
     const wchar_t expandable[] = L"%SystemRoot%\\msinfo32.exe";
     pathEntry_.SetRaw(L"PATH", REG_EXPAND_SZ, expandable, sizeof expandable);
-    dir_.Write(L"MSINFO32.EXE", "MZ");
-    directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    StartSysInfo(environment_);
+    ExpectToldUnavailable("a first entry of another type, which counts as found");
     EXPECT_TRUE(started_.empty());
-    ExpectToldUnavailable();
-}
-
-TEST_F(StartSysInfoTest, FirstEntryWithNoDataLeadsToTheMessage) {
-    pathEntry_.SetRaw(L"PATH", REG_SZ, nullptr, 0);
-    dir_.Write(L"MSINFO32.EXE", "MZ");
-    directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    StartSysInfo(environment_);
-    EXPECT_TRUE(started_.empty());
-    ExpectToldUnavailable();
-}
-
-TEST_F(StartSysInfoTest, FailingStarterIsTold) {
-    pathEntry_.SetString(L"PATH", L"C:\\Tools\\info.exe");
+    pathEntry_.SetString(L"PATH", dir_ / L"missing.exe");
+    startSucceeds_ = false;
+    ExpectToldUnavailable("a first entry that cannot be started");
+    EXPECT_EQ(started_, std::vector<std::wstring>{dir_ / L"missing.exe"});
     environment_.start = [](const std::wstring&) -> bool { throw std::runtime_error("cannot start"); };
-    StartSysInfo(environment_);
-    ExpectToldUnavailable();
+    ExpectToldUnavailable("a starter that fails");
 }
 
-// The stand-in program writes "<its path>.log" holding its command line.
+// The stand-in program writes "<its path>.log" holding its command line; it holds the file
+// to itself until it is written.
 std::wstring WaitForLog(const std::wstring& program) {
-    const std::wstring log = program + L".log";
-    for (int i = 0; i < 500 && !FileExists(log); ++i) Sleep(10);
-    Sleep(50);  // let it finish writing
-    const std::string bytes = testing::ReadFileBytes(log);
+    std::string bytes;
+    for (int i = 0; i < 500 && (bytes = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
     return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
 }
 
@@ -131,7 +91,7 @@ std::wstring CopyProbe(const std::wstring& to) {
     return to;
 }
 
-TEST(StartProgram, StartsThePathWithSpacesAndNotAProgramNamedByItsFirstWord) {
+TEST(StartProgram, StartsTheQuotedPathNotAProgramNamedByItsFirstWordAndRefusesWhatCannotStart) {
     TempDirectory dir;
     dir.MakeDirectory(L"Sys Info");
     const std::wstring program = CopyProbe(dir / L"Sys Info\\msinfo32.exe");
@@ -139,10 +99,6 @@ TEST(StartProgram, StartsThePathWithSpacesAndNotAProgramNamedByItsFirstWord) {
     ASSERT_TRUE(StartProgram(program));
     EXPECT_EQ(WaitForLog(program), L"\"" + program + L"\"");
     EXPECT_FALSE(FileExists(decoy + L".log"));
-}
-
-TEST(StartProgram, MissingOrEmptyPathIsFalse) {
-    TempDirectory dir;
     EXPECT_FALSE(StartProgram(dir / L"missing.exe"));
     EXPECT_FALSE(StartProgram(L""));
 }

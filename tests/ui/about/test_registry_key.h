@@ -11,19 +11,16 @@ namespace morvane::testing {
 
 class TestRegistryKey {
 public:
-    explicit TestRegistryKey(const std::wstring& name) {
-        static int made = 0;
-        path_ = L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++made) + L"\\" + name;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
-                            nullptr) != ERROR_SUCCESS) {
+    explicit TestRegistryKey(const std::wstring& name)
+        : top_(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++made_)),
+          path_(top_ + L"\\" + name) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr)) {
             throw std::runtime_error("cannot create a test registry key");
         }
     }
     ~TestRegistryKey() {
         RegCloseKey(key_);
-        const std::wstring top = path_.substr(0, path_.rfind(L'\\'));
-        RegDeleteTreeW(HKEY_CURRENT_USER, top.c_str());
+        RegDeleteTreeW(HKEY_CURRENT_USER, top_.c_str());
     }
     TestRegistryKey(const TestRegistryKey&) = delete;
     TestRegistryKey& operator=(const TestRegistryKey&) = delete;
@@ -32,8 +29,7 @@ public:
     const std::wstring& Path() const { return path_; }
 
     void SetRaw(const std::wstring& name, DWORD type, const void* data, std::size_t bytes) const {
-        if (RegSetValueExW(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(bytes)) !=
-            ERROR_SUCCESS) {
+        if (RegSetValueExW(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(bytes))) {
             throw std::runtime_error("cannot set a test registry value");
         }
     }
@@ -43,10 +39,10 @@ public:
         if (withTerminator) data.push_back(L'\0');
         SetRaw(name, REG_SZ, data.data(), data.size() * sizeof(wchar_t));
     }
-    void SetNumber(const std::wstring& name, DWORD number) const { SetRaw(name, REG_DWORD, &number, sizeof number); }
 
 private:
-    std::wstring path_;
+    static inline int made_ = 0;
+    std::wstring top_, path_;
     HKEY key_ = nullptr;
 };
 
