@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 #include "app/host_window.h"
@@ -16,15 +16,11 @@
 namespace morvane {
 namespace {
 
-struct NotifyCall {
-    DWORD operation;
-    NOTIFYICONDATAA record;
-};
-std::vector<NotifyCall> g_calls;
+std::vector<std::pair<DWORD, NOTIFYICONDATAA>> g_notified;  // operation and record
 BOOL g_notifyResult = TRUE;
 
 BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA record) {
-    g_calls.push_back({operation, *record});
+    g_notified.emplace_back(operation, *record);
     return g_notifyResult;
 }
 
@@ -34,14 +30,12 @@ struct ReceivedMessage {
     WPARAM first;
     LPARAM last;
 };
-std::vector<ReceivedMessage> g_received;
+std::vector<ReceivedMessage> g_received;  // what reached the procedure the hook replaced
 
 LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM first, LPARAM last) {
-    if (message >= WM_USER) {
-        g_received.push_back({window, message, first, last});
-        return 42;
-    }
-    return DefWindowProcW(window, message, first, last);
+    if (message < WM_USER) return DefWindowProcW(window, message, first, last);
+    g_received.push_back({window, message, first, last});
+    return 42;
 }
 
 // A hidden window standing in for the host window, and the process state reset around it.
@@ -61,7 +55,7 @@ protected:
         ASSERT_NE(host_, nullptr);
         Process().HostWindow = host_;
         Process().PreviousWindowProc = nullptr;
-        g_calls.clear();
+        g_notified.clear();
         g_received.clear();
         g_notifyResult = TRUE;
         SetNotifyIconFunctionForTesting(&RecordNotify);
@@ -80,94 +74,69 @@ protected:
     HWND host_ = nullptr;
 };
 
-TEST(TrayIconRecord, HoldsTheFirstLayoutWithItsFixedValues) {
-    const HWND window = reinterpret_cast<HWND>(0x1234);
-    const HICON icon = reinterpret_cast<HICON>(0x5678);
+TEST(TrayIconRecord, HoldsTheFirstLayoutAndTheTipThenOneNulThenSpacesToTheSixtyFourthByte) {
+    const auto window = reinterpret_cast<HWND>(0x1234);
+    const auto icon = reinterpret_cast<HICON>(0x5678);
     const NOTIFYICONDATAA record = MakeTrayIconRecord(window, icon);
     EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
-    EXPECT_EQ(record.hWnd, window);
-    EXPECT_EQ(record.uID, 125u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 1025u);
-    EXPECT_EQ(record.hIcon, icon);
-}
-
-TEST(TrayIconRecord, TipIsTheTextOneNulThenSpacesToTheSixtyFourthByte) {
-    const NOTIFYICONDATAA record = MakeTrayIconRecord(nullptr, nullptr);
-    const char* tip = record.szTip;
-    const std::size_t length = std::strlen("Morvane. Click to view");
-    EXPECT_EQ(std::string(tip, length), "Morvane. Click to view");
-    EXPECT_EQ(tip[length], '\0');
-    for (std::size_t i = length + 1; i < 64; ++i) EXPECT_EQ(tip[i], ' ') << "byte " << i;
+    EXPECT_EQ(std::tuple(record.hWnd, record.hIcon), std::tuple(window, icon));
+    EXPECT_EQ(std::tuple(record.uID, record.uFlags, record.uCallbackMessage),
+              std::tuple(125u, 7u, 1025u));
+    EXPECT_EQ(std::string(record.szTip, 64),
+              std::string("Morvane. Click to view") + '\0' + std::string(41, ' '));
 }
 
 TEST_F(TrayShellTest, AddAndRemovePassTheSameRecordAndAddReturnsThePlatformsResult) {
     g_notifyResult = 5;
     EXPECT_EQ(AddTrayIcon(), 5);
     RemoveTrayIcon();
-    ASSERT_EQ(g_calls.size(), 2u);
-    EXPECT_EQ(g_calls[0].operation, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(g_calls[1].operation, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(std::memcmp(&g_calls[0].record, &g_calls[1].record, sizeof(NOTIFYICONDATAA)), 0);
-    EXPECT_EQ(g_calls[0].record.hWnd, host_);
+    ASSERT_EQ(g_notified.size(), 2u);
+    EXPECT_EQ(g_notified[0].first, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(g_notified[1].first, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified[1].second, sizeof(NOTIFYICONDATAA)), 0);
+    EXPECT_EQ(g_notified[0].second.hWnd, host_);
     // The host window's own icon, in its small image: the notification area shows 16 x 16.
-    EXPECT_EQ(g_calls[0].record.hIcon, LoadIconW(nullptr, IDI_INFORMATION));
+    EXPECT_EQ(g_notified[0].second.hIcon, LoadIconW(nullptr, IDI_INFORMATION));
 }
 
-TEST_F(TrayShellTest, HookRecordsThePreviousProcedureAndUnhookPutsItBack) {
-    const WNDPROC original = CurrentProc();
-    HookHostWindow(host_);
-    EXPECT_EQ(Process().PreviousWindowProc, original);
-    EXPECT_EQ(CurrentProc(), &HostWindowProc);
-    UnhookHostWindow();
-    EXPECT_EQ(CurrentProc(), original);
-    EXPECT_EQ(Process().PreviousWindowProc, nullptr);
-    UnhookHostWindow();  // nothing recorded: nothing happens
-    EXPECT_EQ(CurrentProc(), original);
-}
-
-TEST_F(TrayShellTest, OtherMessagesAndOtherWindowsGoOnToThePreviousProcedure) {
-    HookHostWindow(host_);
-    EXPECT_EQ(SendMessageW(host_, WM_USER + 7, 1, 2), 42);
-    const HWND other = reinterpret_cast<HWND>(0x777);
-    EXPECT_EQ(HostWindowProc(other, kTrayCallbackMessage, 3, 4), 42);
-    ASSERT_EQ(g_received.size(), 2u);
-    EXPECT_EQ(g_received[0].message, WM_USER + 7u);
-    EXPECT_EQ(g_received[0].first, 1u);
-    EXPECT_EQ(g_received[0].last, 2);
-    EXPECT_EQ(g_received[1].window, other);
-    EXPECT_EQ(g_received[1].message, kTrayCallbackMessage);
-}
-
-TEST_F(TrayShellTest, TrayCallbackIsAnsweredWithZeroAndNotPassedOn) {
+TEST_F(TrayShellTest, TrayCallbackIsAnsweredWithZeroAndAllElseGoesOnToThePreviousProcedure) {
     HookHostWindow(host_);
     for (const LPARAM event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN}) {
         EXPECT_EQ(SendMessageW(host_, kTrayCallbackMessage, kTrayIconId, event), 0);
     }
-    EXPECT_TRUE(g_received.empty());
+    EXPECT_EQ(SendMessageW(host_, WM_USER + 7, 1, 2), 42);
+    const HWND other = reinterpret_cast<HWND>(0x777);
+    EXPECT_EQ(HostWindowProc(other, kTrayCallbackMessage, 3, 4), 42);
+    ASSERT_EQ(g_received.size(), 2u);
+    EXPECT_EQ(std::tuple(g_received[0].window, g_received[0].message, g_received[0].first,
+                         g_received[0].last),
+              std::tuple(host_, WM_USER + 7u, WPARAM{1}, LPARAM{2}));
+    EXPECT_EQ(std::tuple(g_received[1].window, g_received[1].message),
+              std::tuple(other, kTrayCallbackMessage));
 }
 
-TEST_F(TrayShellTest, StartUpSubclassesOnlyWhenTheIconWasAdded) {
+TEST_F(TrayShellTest, StartUpSubclassesOnlyWhenTheIconWasAddedAndShutDownPutsTheProcedureBack) {
+    const WNDPROC original = CurrentProc();
     g_notifyResult = FALSE;
     StartUp();
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);
     EXPECT_EQ(Process().SettingsPath.substr(Process().SettingsPath.size() - 13), L"\\Settings.ini");
-
     g_notifyResult = 2;  // nonzero, but not exactly 1
     StartUp();
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);
-
     g_notifyResult = TRUE;
     StartUp();
-    EXPECT_NE(Process().PreviousWindowProc, nullptr);
+    EXPECT_EQ(Process().PreviousWindowProc, original);
     EXPECT_EQ(CurrentProc(), &HostWindowProc);
-}
 
-TEST_F(TrayShellTest, ShutDownRemovesTheIconEvenWhenNoneWasAdded) {
     ShutDown();
-    ASSERT_EQ(g_calls.size(), 1u);
-    EXPECT_EQ(g_calls[0].operation, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(g_notified.back().first, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(CurrentProc(), original);
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);
+    ShutDown();  // nothing hooked: the icon is still removed, and the procedure left alone
+    EXPECT_EQ(g_notified.back().first, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(g_notified.size(), 5u);
+    EXPECT_EQ(CurrentProc(), original);
 }
 
 TEST_F(TrayShellTest, TaskbarRestartAddsTheIconAgainAndHooksOnlyOnce) {
@@ -180,8 +149,8 @@ TEST_F(TrayShellTest, TaskbarRestartAddsTheIconAgainAndHooksOnlyOnce) {
     EXPECT_NE(previous, nullptr);
     OnTaskbarCreated();
     EXPECT_EQ(Process().PreviousWindowProc, previous);  // not hooked over itself
-    ASSERT_EQ(g_calls.size(), 3u);
-    for (const NotifyCall& call : g_calls) EXPECT_EQ(call.operation, static_cast<DWORD>(NIM_ADD));
+    ASSERT_EQ(g_notified.size(), 3u);
+    for (const auto& [operation, record] : g_notified) EXPECT_EQ(operation, static_cast<DWORD>(NIM_ADD));
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "app/host_window.h"
 #include "ui/check_window/check_window.h"
@@ -15,54 +14,61 @@
 namespace morvane::e2e {
 namespace {
 
-std::wstring TestProgramDirectory() {
-    wchar_t path[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    std::wstring full(path, length);
-    return full.substr(0, full.find_last_of(L'\\'));
-}
-
-DWORD WindowProcessId(HWND window) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    return processId;
-}
-
 std::wstring ClassName(HWND window) {
     wchar_t name[256];
-    const int length = GetClassNameW(window, name, 256);
-    return std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0));
+    return std::wstring(name, static_cast<std::size_t>(std::max(0, GetClassNameW(window, name, 256))));
 }
 
-// The first top-level window of the process that passes the test.
-HWND FindTopLevelWindow(DWORD processId, const std::function<bool(HWND)>& wanted) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>* wanted;
-        HWND found = nullptr;
-    } search{processId, &wanted};
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
     EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (WindowProcessId(window) != s.processId || !(*s.wanted)(window)) return TRUE;
-            s.found = window;
-            return FALSE;
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
         },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
-bool RemoveFolder(const std::wstring& path) {
-    WIN32_FIND_DATAW entry;
-    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name != L"." && name != L"..") DeleteFileW((path + L"\\" + name).c_str());
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
+// The texts of a tooltip's tools, read through memory in its own process: the tool records
+// hold pointers, so they cannot be passed across processes by the message alone.
+std::vector<std::wstring> ToolTexts(HWND tooltip) {
+    struct Block {
+        TTTOOLINFOW tool;
+        wchar_t text[1024];
+    };
+    std::vector<std::wstring> texts;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tooltip, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return texts;
+    auto* remote = static_cast<Block*>(
+        VirtualAllocEx(process, nullptr, sizeof(Block), MEM_COMMIT, PAGE_READWRITE));
+    Block empty{};
+    empty.tool.cbSize = sizeof(TTTOOLINFOW);
+    empty.tool.lpszText = remote ? remote->text : nullptr;
+    const LRESULT count = remote ? SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        Block read{};
+        if (WriteProcessMemory(process, remote, &empty, sizeof(Block), nullptr) &&
+            SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote->text, read.text, sizeof(read.text) - sizeof(wchar_t),
+                              nullptr)) {
+            texts.emplace_back(read.text);
+        }
     }
-    return RemoveDirectoryW(path.c_str()) != FALSE;
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return texts;
+}
+
+std::vector<std::string> RecordedCommandLines(const std::wstring& recorderPath) {
+    std::vector<std::string> lines;
+    std::ifstream log(std::filesystem::path(recorderPath + L".log"), std::ios::binary);
+    for (std::string line; std::getline(log, line);) lines.push_back(line);
+    return lines;
 }
 
 }  // namespace
@@ -78,14 +84,16 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds) {
 
 ScenarioFolder::ScenarioFolder() {
     static int counter = 0;
-    wchar_t temp[MAX_PATH + 1];
+    wchar_t temp[MAX_PATH + 1], self[MAX_PATH * 4];
     GetTempPathW(MAX_PATH + 1, temp);
     path_ = std::wstring(temp) + L"morvane-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
     CreateDirectoryW(path_.c_str(), nullptr);
-    const std::wstring bin = TestProgramDirectory();
-    CopyFileW((bin + L"\\Morvane.exe").c_str(), File(L"Morvane.exe").c_str(), FALSE);
-    CopyFileW((bin + L"\\shell_recorder.exe").c_str(), File(L"recorder.exe").c_str(), FALSE);
+    const std::filesystem::path bin =
+        std::filesystem::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH * 4)))
+            .parent_path();
+    CopyFileW((bin / L"Morvane.exe").c_str(), File(L"Morvane.exe").c_str(), FALSE);
+    CopyFileW((bin / L"shell_recorder.exe").c_str(), File(L"recorder.exe").c_str(), FALSE);
     Write(L"Morvane.dictionary", kTestDictionary);
     Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=10\r\n");
     Write(L"ReadMe.txt", "Morvane read-me for the tests.\r\n");
@@ -93,28 +101,20 @@ ScenarioFolder::ScenarioFolder() {
 
 ScenarioFolder::~ScenarioFolder() {
     // A recorder that has just been started may still hold its log for a moment.
-    WaitUntil([&] { return RemoveFolder(path_); }, 3000);
+    WaitUntil([&] {
+        std::error_code error;
+        std::filesystem::remove_all(std::filesystem::path(path_), error);
+        return !error;
+    }, 3000);
 }
 
 void ScenarioFolder::Write(const std::wstring& name, const std::string& bytes) const {
-    std::ofstream file(std::filesystem::path(File(name)), std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void ScenarioFolder::Remove(const std::wstring& name) const {
-    DeleteFileW(File(name).c_str());
+    std::ofstream(std::filesystem::path(File(name)), std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::wstring ScenarioFolder::CopyRecorderAs(const std::wstring& name) const {
     CopyFileW(File(L"recorder.exe").c_str(), File(name).c_str(), FALSE);
     return File(name);
-}
-
-std::vector<std::string> RecordedCommandLines(const std::wstring& recorderPath) {
-    std::vector<std::string> lines;
-    std::ifstream log(std::filesystem::path(recorderPath + L".log"), std::ios::binary);
-    for (std::string line; std::getline(log, line);) lines.push_back(line);
-    return lines;
 }
 
 std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorderPath,
@@ -123,9 +123,6 @@ std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorde
     Sleep(300);
     return RecordedCommandLines(recorderPath);
 }
-
-RunningProgram::RunningProgram(const ScenarioFolder& folder)
-    : RunningProgram(folder.File(L"Morvane.exe")) {}
 
 RunningProgram::RunningProgram(const std::wstring& program) {
     const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
@@ -136,9 +133,8 @@ RunningProgram::RunningProgram(const std::wstring& program) {
                         folder.c_str(), &startup, &process_)) {
         return;
     }
-    processId_ = process_.dwProcessId;
     WaitUntil([&] {
-        host_ = FindTopLevelWindow(processId_, [](HWND w) { return ClassName(w) == kHostWindowClass; });
+        host_ = FindOwnWindow([](HWND w) { return ClassName(w) == kHostWindowClass; });
         return host_ != nullptr || WaitForExit(0);
     }, 10000);
 }
@@ -168,55 +164,41 @@ DWORD RunningProgram::ExitCode() const {
     return code;
 }
 
-void RunningProgram::LeftClick() const {
-    PostMessageW(host_, WM_USER + 1, 125, WM_LBUTTONUP);
-}
-
-void RunningProgram::RightClick() const {
-    PostMessageW(host_, WM_USER + 1, 125, WM_RBUTTONUP);
+void RunningProgram::IconEvent(LPARAM event) const {
+    PostMessageW(host_, WM_USER + 1, 125, event);
 }
 
 bool RunningProgram::ChooseMenuItem(int position) const {
     RightClick();
-    HWND menu = nullptr;
-    WaitUntil([&] {
-        menu = FindTopLevelWindow(processId_, [](HWND w) {
-            return IsWindowVisible(w) && ClassName(w) == L"#32768";
-        });
-        return menu != nullptr;
-    });
+    const HWND menu = WaitForShownWindow(L"#32768", L"");
     if (!menu) return false;
     for (int i = 0; i < position; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     return true;
 }
 
-HWND RunningProgram::FindWindowNamed(const wchar_t* windowClass, const std::wstring& caption) const {
-    return FindTopLevelWindow(processId_, [&](HWND w) {
+HWND RunningProgram::FindOwnWindow(const std::function<bool(HWND)>& wanted) const {
+    for (const HWND window : TopLevelWindows()) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process_.dwProcessId && wanted(window)) return window;
+    }
+    return nullptr;
+}
+
+HWND RunningProgram::ShownWindow(const wchar_t* windowClass, const std::wstring& caption,
+                                 int childId) const {
+    return FindOwnWindow([&](HWND w) {
         return IsWindowVisible(w) && (!windowClass || ClassName(w) == windowClass) &&
-               WindowText(w) == caption;
+               WindowText(w) == caption && (childId == 0 || GetDlgItem(w, childId));
     });
 }
 
-HWND RunningProgram::WaitForWindow(const wchar_t* windowClass, const std::wstring& caption,
-                                   DWORD milliseconds) const {
+HWND RunningProgram::WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption,
+                                        int childId, DWORD milliseconds) const {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindWindowNamed(windowClass, caption)) != nullptr; },
+    WaitUntil([&] { return (found = ShownWindow(windowClass, caption, childId)) != nullptr; },
               milliseconds);
-    return found;
-}
-
-HWND RunningProgram::CheckWindow() const {
-    // Message boxes may carry the same caption: the check window is the one with a word box.
-    return FindTopLevelWindow(processId_, [](HWND w) {
-        return IsWindowVisible(w) && ClassName(w) == L"#32770" &&
-               WindowText(w) == kCheckWindowCaption && GetDlgItem(w, kIdWordBox) != nullptr;
-    });
-}
-
-HWND RunningProgram::WaitForCheckWindow() const {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = CheckWindow()) != nullptr; });
     return found;
 }
 
@@ -224,16 +206,13 @@ bool RunningProgram::WaitUntilNoCheckWindow() const {
     return WaitUntil([&] { return CheckWindow() == nullptr; });
 }
 
-HWND RunningProgram::WaitForMessageBox(const std::wstring& title, DWORD milliseconds) const {
-    HWND found = nullptr;
-    WaitUntil([&] {
-        found = FindTopLevelWindow(processId_, [&](HWND w) {
-            return IsWindowVisible(w) && ClassName(w) == L"#32770" && WindowText(w) == title &&
-                   GetDlgItem(w, 0xFFFF) != nullptr;
-        });
-        return found != nullptr;
-    }, milliseconds);
-    return found;
+std::optional<std::wstring> RunningProgram::AnswerMessageBox(const std::wstring& title) const {
+    const HWND box = WaitForMessageBox(title);
+    if (!box) return std::nullopt;
+    const std::wstring text = WindowText(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (!WaitUntil([&] { return !IsWindow(box); })) return std::nullopt;
+    return text;
 }
 
 bool TrayIconExists(HWND window, UINT id) {
@@ -245,103 +224,37 @@ bool TrayIconExists(HWND window, UINT id) {
     return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 
-namespace {
-
-// Reads a tooltip's tools through memory in its own process: the tool records hold
-// pointers, so they cannot be passed across processes by the message alone.
-void AppendToolTexts(HWND tooltip, std::vector<std::wstring>& texts) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tooltip, &processId);
-    const HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (!process) return;
-    constexpr std::size_t kTextChars = 1024;
-    const SIZE_T bytes = sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t);
-    auto* remote = static_cast<BYTE*>(
-        VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE));
-    if (remote) {
-        const LRESULT count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0);
-        for (LRESULT i = 0; i < count; ++i) {
-            std::vector<BYTE> local(bytes, 0);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.lpszText = reinterpret_cast<wchar_t*>(remote + sizeof(TTTOOLINFOW));
-            std::memcpy(local.data(), &tool, sizeof(tool));
-            if (!WriteProcessMemory(process, remote, local.data(), bytes, nullptr)) break;
-            if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
-                              reinterpret_cast<LPARAM>(remote))) {
-                continue;
-            }
-            std::vector<wchar_t> text(kTextChars, L'\0');
-            ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text.data(),
-                              kTextChars * sizeof(wchar_t), nullptr);
-            text.back() = L'\0';
-            texts.emplace_back(text.data());
-        }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+bool TooltipShows(const std::wstring& text) {
+    for (const HWND window : TopLevelWindows()) {
+        if (ClassName(window) != TOOLTIPS_CLASSW) continue;
+        const auto texts = ToolTexts(window);
+        if (std::find(texts.begin(), texts.end(), text) != texts.end()) return true;
     }
-    CloseHandle(process);
-}
-
-}  // namespace
-
-std::vector<std::wstring> TooltipTexts() {
-    std::vector<std::wstring> texts;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            if (ClassName(window) == TOOLTIPS_CLASSW) {
-                AppendToolTexts(window, *reinterpret_cast<std::vector<std::wstring>*>(data));
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
-    return texts;
+    return false;
 }
 
 std::wstring WindowText(HWND window) {
     wchar_t text[4096];
-    const LRESULT length =
-        SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-    return std::wstring(text, static_cast<std::size_t>(length > 0 ? length : 0));
-}
-
-std::wstring MessageBoxText(HWND box) {
-    return WindowText(GetDlgItem(box, 0xFFFF));
-}
-
-void PressOk(HWND box) {
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    const LRESULT length = SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text, static_cast<std::size_t>(std::max<LRESULT>(0, length)));
 }
 
 HWND FindChildWithText(HWND parent, const std::wstring& text) {
-    struct Search {
-        const std::wstring* text;
-        HWND found = nullptr;
-    } search{&text};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            if (WindowText(child) != *s.text) return TRUE;
-            s.found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (WindowText(child) == text) return child;
+    }
+    return nullptr;
 }
 
 std::vector<std::wstring> ListEntries(HWND checkWindow) {
     const HWND list = GetDlgItem(checkWindow, kIdWordList);
-    std::vector<std::wstring> entries;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto index = static_cast<WPARAM>(i);
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-        std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT copied =
-            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-        entries.push_back(text);
+    std::vector<std::wstring> entries(
+        static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list, LB_GETCOUNT, 0, 0))));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::wstring& text = entries[i];
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXTLEN, i, 0))) + 1);
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(
+            0, SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data())))));
     }
     return entries;
 }
@@ -374,37 +287,30 @@ void DoubleClickEntry(HWND checkWindow, int index) {
 RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::wstring name,
                                              std::optional<std::wstring> value)
     : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    HKEY opened = nullptr;
-    if (RegCreateKeyExW(root_, key_.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                        nullptr, &opened, nullptr) != ERROR_SUCCESS) {
-        return;
-    }
+    constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
     DWORD size = 0;
-    if (RegQueryValueExW(opened, name_.c_str(), nullptr, &type_, nullptr, &size) == ERROR_SUCCESS) {
+    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), kAsStored, &type_, nullptr, &size) ==
+        ERROR_SUCCESS) {
         data_.resize(size);
-        existed_ = RegQueryValueExW(opened, name_.c_str(), nullptr, &type_, data_.data(),
-                                    &size) == ERROR_SUCCESS;
+        existed_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), kAsStored, &type_,
+                                data_.data(), &size) == ERROR_SUCCESS;
+        data_.resize(size);
     }
     if (value) {
-        RegSetValueExW(opened, name_.c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(value->c_str()),
-                       static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
+        RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), REG_SZ, value->c_str(),
+                        static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
     } else {
-        RegDeleteValueW(opened, name_.c_str());
+        RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
     }
-    RegCloseKey(opened);
 }
 
 RegistryValueOverride::~RegistryValueOverride() {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) return;
     if (existed_) {
-        RegSetValueExW(opened, name_.c_str(), 0, type_, data_.data(),
-                       static_cast<DWORD>(data_.size()));
+        RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), type_, data_.data(),
+                        static_cast<DWORD>(data_.size()));
     } else {
-        RegDeleteValueW(opened, name_.c_str());
+        RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
     }
-    RegCloseKey(opened);
 }
 
 ShellOpensWithRecorder::ShellOpensWithRecorder(const std::wstring& recorderPath)

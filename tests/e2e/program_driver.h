@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/check_window/check_window.h"
+
 namespace morvane::e2e {
 
 // Polls every 10 ms until done() holds or the time is up.
@@ -19,8 +21,8 @@ inline constexpr char kTestDictionary[] =
     "abbey\r\nable\r\nabout\r\napple\r\nbad\r\nbead\r\nbed\r\nbid\r\nbud\r\nhello\r\nParis\r\n"
     "receive\r\nzoo";
 
-// A temporary folder with Morvane.exe, the recorder, the test dictionary, Settings.ini
-// (MaxSuggestions=10) and ReadMe.txt; removed with everything in it at the end.
+// A temporary folder with Morvane.exe, the recorder (recorder.exe), the test dictionary,
+// Settings.ini (MaxSuggestions=10) and ReadMe.txt; removed with everything in it at the end.
 class ScenarioFolder {
 public:
     ScenarioFolder();
@@ -31,7 +33,7 @@ public:
     const std::wstring& Path() const { return path_; }
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     void Write(const std::wstring& name, const std::string& bytes) const;
-    void Remove(const std::wstring& name) const;
+    void Remove(const std::wstring& name) const { DeleteFileW(File(name).c_str()); }
     // A copy of the recorder under another name; its log is that path + ".log".
     std::wstring CopyRecorderAs(const std::wstring& name) const;
 
@@ -39,60 +41,68 @@ private:
     std::wstring path_;
 };
 
-// The lines the recorder copied at `recorderPath` has logged so far.
-std::vector<std::string> RecordedCommandLines(const std::wstring& recorderPath);
-// Waits for at least `count` lines, then a little longer for any stray extra ones.
+// Waits for the recorder copied at `recorderPath` to log at least `count` command lines, then
+// a little longer for any stray extra ones; the lines logged.
 std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorderPath,
                                                      std::size_t count = 1);
 
 // The program started from a scenario folder; ended at the end of the test if still running.
 class RunningProgram {
 public:
-    explicit RunningProgram(const ScenarioFolder& folder);
+    explicit RunningProgram(const ScenarioFolder& folder)
+        : RunningProgram(folder.File(L"Morvane.exe")) {}
     // The program at programPath, started in its own folder.
     explicit RunningProgram(const std::wstring& programPath);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
-    DWORD ProcessId() const { return processId_; }
     HWND Host() const { return host_; }  // nullptr when it never appeared
     bool WaitForExit(DWORD milliseconds = 5000) const;
     DWORD ExitCode() const;
 
-    // The tray icon's notifications, as the shell posts them.
-    void LeftClick() const;
-    void RightClick() const;
-    // Opens the tray menu and chooses the item at `position` (1 = "Show Morvane"; the
-    // separators are skipped by the keyboard, so 2 = About, 3 = Read Me, 4 = Exit).
+    // A notification of the tray icon, as the shell posts it.
+    void IconEvent(LPARAM event) const;
+    void LeftClick() const { IconEvent(WM_LBUTTONUP); }
+    void RightClick() const { IconEvent(WM_RBUTTONUP); }
+    // Opens the tray menu and chooses the item at `position` (the separators are skipped by
+    // the keyboard).
+    static constexpr int kShow = 1, kAbout = 2, kReadMe = 3, kExit = 4;
     bool ChooseMenuItem(int position) const;
 
-    // A visible top-level window of the program with this class (nullptr: any) and caption.
-    HWND FindWindowNamed(const wchar_t* windowClass, const std::wstring& caption) const;
-    HWND WaitForWindow(const wchar_t* windowClass, const std::wstring& caption,
-                       DWORD milliseconds = 5000) const;
-    HWND CheckWindow() const;  // the visible check window, or nullptr
-    HWND WaitForCheckWindow() const;
+    // A visible top-level window of the program with this class (nullptr: any) and caption,
+    // and, unless childId is 0, a child with that identifier.
+    HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption,
+                     int childId = 0) const;
+    HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption,
+                            int childId = 0, DWORD milliseconds = 5000) const;
+    // The visible check window: message boxes may carry the same caption, but no word box.
+    HWND CheckWindow() const { return ShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
+    HWND WaitForCheckWindow() const {
+        return WaitForShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox);
+    }
     bool WaitUntilNoCheckWindow() const;
-    // A message box (a dialog with a text) with this title.
-    HWND WaitForMessageBox(const std::wstring& title, DWORD milliseconds = 5000) const;
+    // A message box (a dialog with the static text 0xFFFF) with this title.
+    HWND WaitForMessageBox(const std::wstring& title, DWORD milliseconds = 5000) const {
+        return WaitForShownWindow(L"#32770", title, 0xFFFF, milliseconds);
+    }
+    // Waits for that box, presses OK and waits for it to go: its text, or nullopt if none came.
+    std::optional<std::wstring> AnswerMessageBox(const std::wstring& title) const;
 
 private:
+    HWND FindOwnWindow(const std::function<bool(HWND)>& wanted) const;
+
     PROCESS_INFORMATION process_{};
-    DWORD processId_ = 0;
     HWND host_ = nullptr;
 };
 
 // Whether the shell holds a notification icon with this window and identifier.
 bool TrayIconExists(HWND window, UINT id);
-// The texts of every tooltip on the desktop, read from the processes that own them: the
-// notification area shows each icon's tip in one.
-std::vector<std::wstring> TooltipTexts();
+// Whether a tooltip on the desktop has a tool with this text: the notification area shows
+// each icon's tip in one.
+bool TooltipShows(const std::wstring& text);
 
 std::wstring WindowText(HWND window);
-// The text of a message box (its static control 0xFFFF), and pressing its OK button.
-std::wstring MessageBoxText(HWND box);
-void PressOk(HWND box);
 // A child window whose text is exactly `text`.
 HWND FindChildWithText(HWND parent, const std::wstring& text);
 

@@ -10,26 +10,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (length == 0 || length >= MAX_PATH * 4) return 1;
     const std::wstring logPath = std::wstring(self, length) + L".log";
 
-    const std::wstring commandLine = GetCommandLineW();
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, commandLine.c_str(),
-                                          static_cast<int>(commandLine.size()), nullptr, 0,
-                                          nullptr, nullptr);
-    std::string line(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, commandLine.c_str(), static_cast<int>(commandLine.size()),
-                        line.data(), bytes, nullptr, nullptr);
-    line += "\n";
+    const wchar_t* commandLine = GetCommandLineW();
+    std::string line(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), static_cast<int>(line.size()), nullptr, nullptr);
+    line.back() = '\n';  // in place of the terminator
 
     // Several recorders may start at once: the append is retried while another holds the file.
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        const HANDLE log = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, 0, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (log != INVALID_HANDLE_VALUE) {
-            DWORD written = 0;
-            WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-            CloseHandle(log);
-            return 0;
-        }
-        Sleep(10);
+    for (int attempt = 0; attempt < 200; ++attempt, Sleep(10)) {
+        const HANDLE log = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (log == INVALID_HANDLE_VALUE) continue;
+        DWORD written = 0;
+        WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(log);
+        return 0;
     }
     return 1;
 }

@@ -23,27 +23,22 @@ std::wstring FullPath(const std::wstring& path) {
     return length ? std::wstring(full, length) : path;
 }
 
-// The part of the screen that shows the window, with a small margin for its frame.
-std::wstring CropAround(HWND window) {
-    constexpr int kMargin = 3;
+// Runs `import` on the display for the part of the screen that shows the window, with a small
+// margin for its frame, and waits for the finished picture (the Linux program's process
+// handle cannot be waited on, so the file is watched instead).
+bool Photograph(const std::wstring& linuxPng, HWND window) {
+    if (!window) return false;
+    Sleep(300);  // let the window and its frame paint
     RECT area{};
     GetWindowRect(window, &area);
-    const int left = std::max(0, static_cast<int>(area.left) - kMargin);
-    const int top = std::max(0, static_cast<int>(area.top) - kMargin);
-    const int right = std::min(GetSystemMetrics(SM_CXSCREEN), static_cast<int>(area.right) + kMargin);
-    const int bottom = std::min(GetSystemMetrics(SM_CYSCREEN), static_cast<int>(area.bottom) + kMargin);
-    return std::to_wstring(right - left) + L"x" + std::to_wstring(bottom - top) + L"+" +
-           std::to_wstring(left) + L"+" + std::to_wstring(top);
-}
-
-// Runs `import` on the display for the part of the screen that shows the window, and waits
-// for the finished picture (the Linux program's process handle cannot be waited on, so the
-// file is watched instead).
-bool Photograph(const std::wstring& linuxPng, HWND window) {
+    const LONG left = std::max(0L, area.left - 3), top = std::max(0L, area.top - 3);
+    const LONG right = std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), area.right + 3);
+    const LONG bottom = std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), area.bottom + 3);
+    const std::wstring crop = std::to_wstring(right - left) + L"x" + std::to_wstring(bottom - top) +
+                              L"+" + std::to_wstring(left) + L"+" + std::to_wstring(top);
     const std::wstring partial = linuxPng + L".partial.png";
-    std::wstring command = L"Z:\\bin\\sh -c \"import -window root -crop " + CropAround(window) +
-                           L" +repage '" + partial + L"' && mv '" + partial + L"' '" + linuxPng +
-                           L"'\"";
+    std::wstring command = L"Z:\\bin\\sh -c \"import -window root -crop " + crop + L" +repage '" +
+                           partial + L"' && mv '" + partial + L"' '" + linuxPng + L"'\"";
     const std::wstring windowsPng = FullPath(linuxPng);
     DeleteFileW(windowsPng.c_str());
     STARTUPINFOW startup{};
@@ -61,53 +56,40 @@ bool Photograph(const std::wstring& linuxPng, HWND window) {
     return made;
 }
 
-HWND ShowCheckedWord(const RunningProgram& program, const std::wstring& word) {
+// Shows the check window, checks the word and photographs the window.
+bool PhotographCheckedWord(const RunningProgram& program, const std::wstring& word,
+                           const std::wstring& png) {
     program.LeftClick();
     const HWND window = program.WaitForCheckWindow();
-    if (!window) return nullptr;
-    CheckWordAndRead(window, word);
-    Sleep(300);  // let the list and the frame paint
-    return window;
+    if (window) CheckWordAndRead(window, word);
+    return Photograph(png, window);
 }
 
-void Exit(const RunningProgram& program) {
-    program.ChooseMenuItem(4);
+// Photographs the window, then closes it with `message` and waits for it to go.
+bool PhotographAndClose(HWND window, const std::wstring& png, UINT message, WPARAM first) {
+    const bool made = Photograph(png, window);
+    if (window) PostMessageW(window, message, first, 0);
+    WaitUntil([&] { return !IsWindowVisible(window); });
+    return made;
+}
+
+int Run(const std::wstring& programPath, const std::wstring& output, const std::wstring* word) {
+    RunningProgram program(FullPath(programPath));
+    if (!program.Host()) return 2;
+    bool ok = PhotographCheckedWord(program, word ? *word : L"recieve",
+                                    word ? output : output + L"/check-window.png");
+    if (!word) {
+        program.LeftClick();
+        program.WaitUntilNoCheckWindow();
+        program.RightClick();
+        ok = PhotographAndClose(program.WaitForShownWindow(L"#32768", L""),
+                                output + L"/tray-menu.png", WM_KEYDOWN, VK_ESCAPE) && ok;
+        program.ChooseMenuItem(RunningProgram::kAbout);
+        ok = PhotographAndClose(program.WaitForShownWindow(nullptr, L"About Morvane"),
+                                output + L"/about.png", WM_CLOSE, 0) && ok;
+    }
+    program.ChooseMenuItem(RunningProgram::kExit);
     program.WaitForExit();
-}
-
-int PhotographAll(const std::wstring& programPath, const std::wstring& folder) {
-    RunningProgram program(FullPath(programPath));
-    if (!program.Host()) return 2;
-    const HWND window = ShowCheckedWord(program, L"recieve");
-    bool ok = window && Photograph(folder + L"/check-window.png", window);
-    program.LeftClick();
-    program.WaitUntilNoCheckWindow();
-
-    program.RightClick();
-    HWND menu = nullptr;
-    WaitUntil([&] { return (menu = program.FindWindowNamed(L"#32768", L"")) != nullptr; });
-    Sleep(300);
-    ok = menu && Photograph(folder + L"/tray-menu.png", menu) && ok;
-    if (menu) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    WaitUntil([&] { return program.FindWindowNamed(L"#32768", L"") == nullptr; });
-
-    program.ChooseMenuItem(2);
-    const HWND about = program.WaitForWindow(nullptr, L"About Morvane");
-    Sleep(300);
-    ok = about && Photograph(folder + L"/about.png", about) && ok;
-    if (about) PostMessageW(about, WM_CLOSE, 0, 0);
-    WaitUntil([&] { return !IsWindow(about); });
-    Exit(program);
-    return ok ? 0 : 1;
-}
-
-int PhotographCheck(const std::wstring& programPath, const std::wstring& png,
-                    const std::wstring& word) {
-    RunningProgram program(FullPath(programPath));
-    if (!program.Host()) return 2;
-    const HWND window = ShowCheckedWord(program, word);
-    const bool ok = window && Photograph(png, window);
-    Exit(program);
     return ok ? 0 : 1;
 }
 
@@ -115,9 +97,10 @@ int PhotographCheck(const std::wstring& programPath, const std::wstring& png,
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring mode = argc > 1 ? argv[1] : L"";
-    if (mode == L"all" && argc == 4) return PhotographAll(argv[2], argv[3]);
+    if (mode == L"all" && argc == 4) return Run(argv[2], argv[3], nullptr);
     if (mode == L"check" && (argc == 4 || argc == 5)) {
-        return PhotographCheck(argv[2], argv[3], argc == 5 ? argv[4] : L"recieve");
+        const std::wstring word = argc == 5 ? argv[4] : L"recieve";
+        return Run(argv[2], argv[3], &word);
     }
     std::fprintf(stderr, "usage: screenshot_driver all <Morvane.exe> <folder>\n"
                          "       screenshot_driver check <Morvane.exe> <png> [word]\n");

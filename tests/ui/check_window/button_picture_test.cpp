@@ -1,5 +1,8 @@
-// The picture buttons' light grey becomes the button face; other colours stay.
+// The picture buttons' light grey becomes the button face; other colours stay. The empty
+// dialog template the check window is made from.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "res/resource_ids.h"
 #include "ui/check_window/button_picture.h"
@@ -8,51 +11,32 @@
 namespace morvane {
 namespace {
 
-// A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
-UniqueBitmap MakeSixteenColourPicture() {
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colours[16];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = 16;
-    info.header.biHeight = 16;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 4;
-    info.header.biClrUsed = 4;
-    info.colours[0] = {0, 0, 0, 0};
-    info.colours[1] = {192, 192, 192, 0};
-    info.colours[2] = {128, 0, 0, 0};  // blue, green, red: dark blue
-    info.colours[3] = {128, 128, 128, 0};
-    void* bits = nullptr;
-    return UniqueBitmap(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                         DIB_RGB_COLORS, &bits, nullptr, 0));
-}
-
-RGBQUAD TableEntry(HBITMAP bitmap, UINT index) {
+// The colour table entry at `index`, as (red, green, blue).
+std::tuple<int, int, int> TableEntry(HBITMAP bitmap, UINT index) {
     const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(dc, bitmap);
     RGBQUAD entry{};
     GetDIBColorTable(dc, index, 1, &entry);
     SelectObject(dc, previous);
     DeleteDC(dc);
-    return entry;
+    return {entry.rgbRed, entry.rgbGreen, entry.rgbBlue};
 }
 
 TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
-    const UniqueBitmap picture = MakeSixteenColourPicture();
+    // A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
+    struct {
+        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 16, 16, 1, 4, BI_RGB, 0, 0, 0, 4, 0};
+        RGBQUAD colours[16] = {{0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
+    } info;
+    void* bits = nullptr;
+    const UniqueBitmap picture(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
+                                                DIB_RGB_COLORS, &bits, nullptr, 0));
     ASSERT_TRUE(picture);
     const auto bitmap = static_cast<HBITMAP>(picture.Get());
     EXPECT_EQ(MapLightGreyTo(bitmap, RGB(10, 20, 30)), 1);
-    const RGBQUAD face = TableEntry(bitmap, 1);
-    EXPECT_EQ(face.rgbRed, 10);
-    EXPECT_EQ(face.rgbGreen, 20);
-    EXPECT_EQ(face.rgbBlue, 30);
-    const RGBQUAD darkGrey = TableEntry(bitmap, 3);
-    EXPECT_EQ(darkGrey.rgbRed, 128);
-    EXPECT_EQ(darkGrey.rgbGreen, 128);
-    EXPECT_EQ(darkGrey.rgbBlue, 128);
-    EXPECT_EQ(TableEntry(bitmap, 2).rgbBlue, 128);
+    EXPECT_EQ(TableEntry(bitmap, 1), std::tuple(10, 20, 30));
+    EXPECT_EQ(TableEntry(bitmap, 2), std::tuple(0, 0, 128));
+    EXPECT_EQ(TableEntry(bitmap, 3), std::tuple(128, 128, 128));
     EXPECT_EQ(MapLightGreyTo(bitmap, RGB(10, 20, 30)), 0);  // no light grey left
 }
 
@@ -62,8 +46,7 @@ TEST(ButtonPicture, ProgramPicturesLoadAsSixteenBySixteenWithoutLightGrey) {
         ASSERT_TRUE(picture) << id;
         BITMAP info{};
         GetObjectW(picture.Get(), sizeof(info), &info);
-        EXPECT_EQ(info.bmWidth, 16);
-        EXPECT_EQ(info.bmHeight, 16);
+        EXPECT_EQ(std::tuple(info.bmWidth, info.bmHeight), std::tuple(16L, 16L)) << id;
         EXPECT_EQ(MapLightGreyTo(static_cast<HBITMAP>(picture.Get()), RGB(1, 2, 3)), 0) << id;
     }
 }

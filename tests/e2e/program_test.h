@@ -1,0 +1,26 @@
+#pragma once
+// The fixture of most end-to-end tests: the program started from a fresh scenario folder.
+#include <gtest/gtest.h>
+
+#include "program_driver.h"
+
+namespace morvane::e2e {
+
+using Entries = std::vector<std::wstring>;
+inline const Entries kNothingToSuggest{L"Word Not Found", L"No Suggestions :("};
+inline const Entries kFiveSuggestions{L"bad", L"bed", L"bid", L"bud", L"bead"};  // for "bda"
+
+class ProgramE2E : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(program_.Host(), nullptr); }
+    // A left click on the icon, then the check window it shows.
+    HWND OpenCheckWindow() const {
+        program_.LeftClick();
+        return program_.WaitForCheckWindow();
+    }
+
+    ScenarioFolder folder_;
+    RunningProgram program_{folder_};
+};
+
+}  // namespace morvane::e2e
