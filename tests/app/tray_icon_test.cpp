@@ -93,7 +93,8 @@ TEST_F(TrayShellTest, AddAndRemovePassTheSameRecordAndAddReturnsThePlatformsResu
     ASSERT_EQ(g_notified.size(), 2u);
     EXPECT_EQ(g_notified[0].first, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(g_notified[1].first, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified[1].second, sizeof(NOTIFYICONDATAA)), 0);
+    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified[1].second, sizeof(NOTIFYICONDATAA)),
+              0);
     EXPECT_EQ(g_notified[0].second.hWnd, host_);
     // The host window's own icon, in its small image: the notification area shows 16 x 16.
     EXPECT_EQ(g_notified[0].second.hIcon, LoadIconW(nullptr, IDI_INFORMATION));
@@ -150,7 +151,7 @@ TEST_F(TrayShellTest, TaskbarRestartAddsTheIconAgainAndHooksOnlyOnce) {
     OnTaskbarCreated();
     EXPECT_EQ(Process().PreviousWindowProc, previous);  // not hooked over itself
     ASSERT_EQ(g_notified.size(), 3u);
-    for (const auto& [operation, record] : g_notified) EXPECT_EQ(operation, static_cast<DWORD>(NIM_ADD));
+    for (const auto& call : g_notified) EXPECT_EQ(call.first, static_cast<DWORD>(NIM_ADD));
 }
 
 }  // namespace

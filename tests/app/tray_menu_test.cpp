@@ -28,7 +28,8 @@ TEST(TrayMenu, HoldsTheSixItemsInOrderWithNoneDefault) {
         const auto [expectedText, expectedId] = expected[position];
         EXPECT_EQ(item.wID, expectedId) << position;
         EXPECT_EQ(item.fState & (MFS_DISABLED | MFS_CHECKED | MFS_DEFAULT), 0u) << position;
-        EXPECT_EQ(item.fType, static_cast<UINT>(expectedText ? MFT_STRING : MFT_SEPARATOR)) << position;
+        EXPECT_EQ(item.fType, static_cast<UINT>(expectedText ? MFT_STRING : MFT_SEPARATOR))
+            << position;
         EXPECT_EQ(std::wstring(text), expectedText ? expectedText : L"") << position;
     }
     EXPECT_EQ(GetMenuDefaultItem(menu.Get(), TRUE, 0), static_cast<UINT>(-1));

@@ -64,7 +64,9 @@ TEST_F(CheckWindowE2E, ListsFoundWordsAsTypedOrRankedSuggestionsOrTheTwoFixedTex
         {L"  Paris", {L"  Paris"}}, {L"bda", kFiveSuggestions},
         {L"", kFiveSuggestions}, {L"   ", kFiveSuggestions},  // blank: the list stays as it was
         {L"recieve", {L"receive"}}, {L"qx", kNothingToSuggest}, {L"kat", kNothingToSuggest}};
-    for (const auto& [word, expected] : checks) EXPECT_EQ(CheckWordAndRead(window_, word), expected) << word;
+    for (const auto& [word, expected] : checks) {
+        EXPECT_EQ(CheckWordAndRead(window_, word), expected) << word;
+    }
     // Nothing is selected after a Check.
     EXPECT_EQ(SendMessageW(GetDlgItem(window_, kIdWordList), LB_GETCURSEL, 0, 0), LB_ERR);
 }
@@ -84,8 +86,8 @@ TEST_F(CheckWindowE2E, SuggestionLimitEditedInTheFileCountsAtTheNextCheck) {
         {"2.5", kTwoSuggestions}, {"3.5", {L"bad", L"bed", L"bid", L"bud"}},  // half to even
         {nullptr, kFiveSuggestions}};  // no file: 10
     for (const auto& [limit, expected] : limits) {
-        if (limit) folder_.Write(L"Settings.ini", std::string("[Options]\r\nMaxSuggestions=") + limit);
-        else folder_.Remove(L"Settings.ini");
+        if (!limit) folder_.Remove(L"Settings.ini");
+        else folder_.Write(L"Settings.ini", std::string("[Options]\r\nMaxSuggestions=") + limit);
         EXPECT_EQ(CheckWordAndRead(window_, L"bda"), expected) << (limit ? limit : "no file");
     }
 }
@@ -107,7 +109,8 @@ TEST_F(CheckWindowE2E, DoubleClickOpensTheEncodedSearchAddressAndNothingOnTheFix
     const auto lines = WaitForRecordedCommandLines(recorder, 2);
     ASSERT_EQ(lines.size(), 2u);
     const std::string log = lines[0] + "\n" + lines[1];
-    EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=receive\""), std::string::npos) << log;
+    EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=receive\""), std::string::npos)
+        << log;
     EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=two%20%22words%22%20%26%20%23more\""),
               std::string::npos) << log;
 }

@@ -117,7 +117,8 @@ TEST_F(TrayMenuE2E, SystemInformationFallsBackToTheSecondEntrysFolder) {
 TEST_F(TrayMenuE2E, SystemInformationWithNeitherEntryIsUnavailable) {
     const HWND about = PressSystemInfo(std::nullopt, std::nullopt);
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(program_.AnswerMessageBox(L"Morvane"), L"System Information Is Unavailable At This Time");
+    EXPECT_EQ(program_.AnswerMessageBox(L"Morvane"),
+              L"System Information Is Unavailable At This Time");
     EXPECT_TRUE(IsWindow(about));  // the dialog stays open
 }
 

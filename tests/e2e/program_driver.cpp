@@ -16,7 +16,8 @@ namespace {
 
 std::wstring ClassName(HWND window) {
     wchar_t name[256];
-    return std::wstring(name, static_cast<std::size_t>(std::max(0, GetClassNameW(window, name, 256))));
+    const int length = GetClassNameW(window, name, 256);
+    return std::wstring(name, static_cast<std::size_t>(std::max(0, length)));
 }
 
 std::vector<HWND> TopLevelWindows() {
@@ -252,7 +253,8 @@ std::vector<std::wstring> ListEntries(HWND checkWindow) {
         static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list, LB_GETCOUNT, 0, 0))));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         std::wstring& text = entries[i];
-        text.resize(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXTLEN, i, 0))) + 1);
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+        text.resize(static_cast<std::size_t>(std::max<LRESULT>(0, length)) + 1);
         text.resize(static_cast<std::size_t>(std::max<LRESULT>(
             0, SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data())))));
     }

@@ -10,9 +10,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (length == 0 || length >= MAX_PATH * 4) return 1;
     const std::wstring logPath = std::wstring(self, length) + L".log";
 
-    const wchar_t* commandLine = GetCommandLineW();
-    std::string line(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), static_cast<int>(line.size()), nullptr, nullptr);
+    const wchar_t* command = GetCommandLineW();
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, command, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return 1;
+    std::string line(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, command, -1, line.data(), bytes, nullptr, nullptr);
     line.back() = '\n';  // in place of the terminator
 
     // Several recorders may start at once: the append is retried while another holds the file.

@@ -26,7 +26,8 @@ TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
     // A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
     struct {
         BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 16, 16, 1, 4, BI_RGB, 0, 0, 0, 4, 0};
-        RGBQUAD colours[16] = {{0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
+        RGBQUAD colours[16] = {
+            {0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
     } info;
     void* bits = nullptr;
     const UniqueBitmap picture(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),

@@ -18,16 +18,18 @@ std::tuple<LONG, LONG, LONG, LONG> PixelPlace(int id, int dotsPerInch) {
 }
 
 TEST(CheckWindowLayout, ClientAreaAndControlsLandWhereTheTwipsSayAtEachResolution) {
-    EXPECT_EQ(std::tuple(CheckWindowClientSize(96).cx, CheckWindowClientSize(96).cy), std::tuple(191L, 154L));
-    // 286.5 rounds up.
-    EXPECT_EQ(std::tuple(CheckWindowClientSize(144).cx, CheckWindowClientSize(144).cy), std::tuple(287L, 231L));
+    const SIZE at96 = CheckWindowClientSize(96), at144 = CheckWindowClientSize(144);
+    EXPECT_EQ(std::tuple(at96.cx, at96.cy), std::tuple(191L, 154L));
+    EXPECT_EQ(std::tuple(at144.cx, at144.cy), std::tuple(287L, 231L));  // 286.5 rounds up
     EXPECT_EQ(PixelPlace(kIdWordBox, 96), std::tuple(59L, 43L, 99L, 24L));
     EXPECT_EQ(PixelPlace(kIdWordList, 192), std::tuple(8L, 142L, 306L, 164L));
 }
 
 TEST(CheckWindowLayout, ControlsAreMadeInTabOrder) {
     const int order[] = {kIdWordBox, kIdWordLabel, kIdCheck, kIdWordList, kIdCopy};
-    for (std::size_t i = 0; i < kCheckWindowControls.size(); ++i) EXPECT_EQ(kCheckWindowControls[i].id, order[i]);
+    for (std::size_t i = 0; i < kCheckWindowControls.size(); ++i) {
+        EXPECT_EQ(kCheckWindowControls[i].id, order[i]);
+    }
 }
 
 TEST(CentredOnScreen, HalvesTheDifferenceDroppingTheRemainderTowardsZero) {

@@ -14,7 +14,8 @@ TEST(WebSearchAddress, IsHttpsTheSiteThePathAndTheQueryKey) {
 }
 
 TEST(PercentEncodeQueryValue, KeepsWordsAndEncodesAllThatCouldChangeOrSplitTheAddressAsUtf8) {
-    const wchar_t kHighSurrogate = static_cast<wchar_t>(0xD83D), kLowSurrogate = static_cast<wchar_t>(0xDE00);
+    const auto kHighSurrogate = static_cast<wchar_t>(0xD83D);
+    const auto kLowSurrogate = static_cast<wchar_t>(0xDE00);
     const std::pair<std::wstring, std::wstring> cases[] = {
         // Words of letters, apostrophes and hyphens stay as they are.
         {L"Paris", L"Paris"}, {L"don't", L"don't"}, {L"co-op", L"co-op"},
