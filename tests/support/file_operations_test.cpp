@@ -1,4 +1,4 @@
-// FileExists and ApplicationDirectory against the real file system.
+// FileExists against the real file system, and the directory taken from a program's path.
 #include <gtest/gtest.h>
 
 #include "support/app_paths.h"
@@ -17,17 +17,6 @@ TEST(FileExists, FilesDirectoriesAndWildcardMatchesExistAndNothingElse) {
         {dir / L"w?rds.*", true},          {L"", false},              {dir / L"missing.txt", false},
         {dir / L"*.txt", false},           {dir / L"missing\\words.dictionary", false}};
     for (const auto& [path, exists] : cases) EXPECT_EQ(FileExists(path), exists) << path;
-}
-
-TEST(ApplicationDirectory, IsWhereTheProgramAndItsDataAre) {
-    const std::wstring directory = ApplicationDirectory();
-    ASSERT_FALSE(directory.empty());
-    EXPECT_NE(directory.back(), L'\\');
-    // Tests run beside the data files copied into the programs' folder.
-    EXPECT_TRUE(FileExists(directory + L"\\Settings.ini"));
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    EXPECT_EQ(std::wstring(self).rfind(directory + L"\\", 0), 0u);
 }
 
 TEST(ApplicationDirectory, DriveRootKeepsItsBackslash) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tuple>
+
 #include "tests/support/temp_directory.h"
 
 namespace morvane {
@@ -16,16 +18,15 @@ TEST(ReadIniValue, GivesTheValueOrTheDefaultWhenFileSectionOrKeyIsAbsent) {
     // [Options] without MaxSuggestions, which stands only under another section.
     const auto file = dir.Write(L"Settings.ini", "[Options]\r\nOther=7\r\nEmpty=\r\nLong=" + longValue +
                                                      "\r\n[Elsewhere]\r\nMaxSuggestions=3\r\n");
-    const struct {
-        std::wstring file, section, key, expected;
-    } cases[] = {{dir / L"absent.ini", L"Options", L"MaxSuggestions", L"10"},
+    const std::tuple<std::wstring, std::wstring, std::wstring, std::wstring> cases[] = {
+                 {dir / L"absent.ini", L"Options", L"MaxSuggestions", L"10"},
                  {file, L"Options", L"MaxSuggestions", L"10"},
                  {file, L"Missing", L"Other", L"10"},
                  {file, L"Options", L"Other", L"7"},
                  {file, L"Options", L"Empty", L""},
                  {file, L"Options", L"Long", std::wstring(longValue.begin(), longValue.begin() + 2047)}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ReadIniValue(c.section, c.key, L"10", c.file), c.expected) << c.file << " [" << c.section << "] " << c.key;
+    for (const auto& [path, section, key, expected] : cases) {
+        EXPECT_EQ(ReadIniValue(section, key, L"10", path), expected) << path << " [" << section << "] " << key;
     }
 }
 

@@ -7,11 +7,7 @@
 namespace morvane {
 namespace {
 
-TEST(TextConvert, WideIsACopyOfTheUnitsAndAnsiGoesThroughTheSystemCodePage) {
-    const std::u16string text = u"caf\u00e9 \U0001F600 \uFFFF";
-    EXPECT_EQ(ToU16(ToWide(text)), text);
-    EXPECT_EQ(ToWide(text).size(), text.size());  // a surrogate pair stays two units
-
+TEST(TextConvert, AnsiGoesThroughTheSystemCodePage) {
     if (GetACP() != 1252) GTEST_SKIP() << "the system code page is " << GetACP();
     EXPECT_EQ(AnsiToWide("caf\xe9 \x80"), L"caf\u00e9 \u20ac");
     EXPECT_EQ(WideToAnsi(L"caf\u00e9 \u20ac"), "caf\xe9 \x80");

@@ -15,7 +15,6 @@
 #include "support/window_dpi.h"
 #include "tests/ui/about/test_registry_key.h"
 #include "ui/about/about_layout.h"
-#include "ui/about/centring.h"
 
 namespace morvane {
 namespace {
@@ -60,11 +59,6 @@ void PressKey(HWND dialog, WPARAM key) {
     HWND target = FocusOf(dialog);
     PostMessageW(target ? target : dialog, WM_KEYDOWN, key, 1);
     PostMessageW(target ? target : dialog, WM_KEYUP, key, 0xC0000001);
-}
-
-// Moves the focus the way the Tab key does, so the default button follows it.
-void FocusControl(HWND dialog, int id) {
-    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
 // Shows the dialog on this thread; drive(dialog) runs on a second thread once it is shown and
@@ -114,12 +108,8 @@ std::array<int, 4> PixelsOf(TwipsRect twips, int dpi) {
     return {r.left, r.top, r.width, r.height};
 }
 
-TEST(AboutDialog, ShowsItsTextsInTheirPlacesCentredAndClosesWithEscape) {
+TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndClosesWithEscape) {
     ASSERT_TRUE(RunDialog([](HWND dialog) {
-        EXPECT_EQ(TextOf(dialog), L"About Morvane");
-        const std::pair<int, const wchar_t*> texts[] = {
-            {kIdTitle, L"Morvane"}, {kIdVersion, L"Version 1.0.0"}, {kIdOk, L"OK"}, {kIdSysInfo, L"&System Info..."}};
-        for (const auto& [id, text] : texts) EXPECT_EQ(TextOf(GetDlgItem(dialog, id)), text);
         // The thanks, ending with a colon, then three sources with their addresses.
         const std::wstring source = L"\r\n[^\r\n]*https://[^\r\n]*";
         EXPECT_TRUE(std::regex_match(TextOf(GetDlgItem(dialog, kIdDescription)),
@@ -136,21 +126,16 @@ TEST(AboutDialog, ShowsItsTextsInTheirPlacesCentredAndClosesWithEscape) {
         EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, kIdOk), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
 
         const int dpi = WindowDpi(dialog);
-        RECT client{}, window{};
+        RECT client{};
         GetClientRect(dialog, &client);
         EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidth, dpi));
         EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeight, dpi));
-        const std::pair<int, TwipsRect> places[] = {{kIdOk, kOkRect},       {kIdSysInfo, kSysInfoRect},
+        const std::pair<int, TwipsRect> places[] = {{kIdOk, kOkRect},           {kIdSysInfo, kSysInfoRect},
                                                     {kIdDisclaimer, kDisclaimerRect}, {kIdTitle, kTitleRect},
-                                                    {kIdVersion, kVersionRect}, {kIdDescription, kDescriptionRect}};
+                                                    {kIdVersion, kVersionRect},   {kIdDescription, kDescriptionRect}};
         for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
         // The picture box takes the size of the logo, 64 pixels at 96 dots per inch.
         const int logoSize = MulDiv(kLogoPixels, dpi, 96);
-        BITMAP logo{};
-        GetObjectW(reinterpret_cast<HBITMAP>(SendDlgItemMessageW(dialog, kIdIcon, STM_GETIMAGE, IMAGE_BITMAP, 0)),
-                   sizeof logo, &logo);
-        EXPECT_EQ(logo.bmWidth, logoSize);
-        EXPECT_EQ(logo.bmHeight, logoSize);
         EXPECT_EQ(PlaceOf(dialog, kIdIcon), (std::array<int, 4>{TwipsToPixels(kIconRect.left, dpi),
                                                                  TwipsToPixels(kIconRect.top, dpi), logoSize, logoSize}));
 
@@ -161,9 +146,6 @@ TEST(AboutDialog, ShowsItsTextsInTheirPlacesCentredAndClosesWithEscape) {
         EXPECT_EQ(title.lfWeight, FW_BOLD);
         EXPECT_EQ(title.lfHeight, -MulDiv(135, dpi, 720));
 
-        GetWindowRect(dialog, &window);
-        EXPECT_EQ(window.left, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), window.right - window.left));
-        EXPECT_EQ(window.top, CentredOrigin(GetSystemMetrics(SM_CYSCREEN), window.bottom - window.top));
         // No taskbar button: owned by a window that is never shown.
         const HWND owner = GetWindow(dialog, GW_OWNER);
         EXPECT_TRUE(owner && !IsWindowVisible(owner));
@@ -200,7 +182,8 @@ TEST(AboutDialog, EscEnterAndTheCloseBoxCloseItButEnterOnSystemInfoPressesIt) {
         starts = 0;
         ASSERT_TRUE(RunDialog(
             [&](HWND dialog) {
-                FocusControl(dialog, c.focus);
+                // Moves the focus the way the Tab key does, so the default button follows it.
+                SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, c.focus)), TRUE);
                 if (c.key == kCloseBox) {
                     PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
                 } else {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <tuple>
+
 #include "ui/about/centring.h"
 #include "ui/about/version_label.h"
 
@@ -10,10 +12,7 @@ namespace {
 
 // The difference is rounded half to even first, then halved dropping the remainder.
 TEST(CentredOrigin, RoundsTheDifferenceHalfToEvenThenHalvesItTowardsZero) {
-    const struct {
-        double screen, window;
-        int expected;
-    } cases[] = {
+    const std::tuple<double, double, int> cases[] = {
         {1024, 382, 321},   {1024, 383, 320},      // 641 / 2
         {768, 768, 0},      {1024, 381.5, 321},    // 642.5 -> 642
         {1024, 380.5, 322}, {1024, 382.6, 320},    // 643.5 -> 644; 641.4 -> 641
@@ -21,7 +20,7 @@ TEST(CentredOrigin, RoundsTheDifferenceHalfToEvenThenHalvesItTowardsZero) {
         {100, 300.5, -100}, {100, 301.5, -101},    // -200.5 -> -200; -201.5 -> -202
         {100, 303, -101},                          // -203 / 2
     };
-    for (const auto& c : cases) EXPECT_EQ(CentredOrigin(c.screen, c.window), c.expected) << c.screen << " " << c.window;
+    for (const auto& [screen, window, expected] : cases) EXPECT_EQ(CentredOrigin(screen, window), expected) << screen << " " << window;
 }
 
 TEST(VersionLabel, ShowsTheProgramsVersionInformationWithoutLeadingZeros) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/ui/about/test_registry_key.h"
 
 namespace morvane {
@@ -17,7 +19,6 @@ TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRe
     key.SetString(L"two zeros", L"abc\0"s);  // only one terminating zero is dropped
     key.SetString(L"fits", std::wstring(1023, L'p'));
     key.SetString(L"too long", std::wstring(1024, L'r'));
-    key.SetString(L"far too long", std::wstring(5000, L's'));
     const DWORD number = 0x12345678, zero = 0;
     key.SetRaw(L"number", REG_DWORD, &number, sizeof number);
     key.SetRaw(L"zero", REG_DWORD, &zero, sizeof zero);
@@ -27,27 +28,23 @@ TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRe
     key.SetRaw(L"binary", REG_BINARY, bytes, sizeof bytes);
     key.SetRaw(L"list", REG_MULTI_SZ, list, sizeof list);
 
-    const struct {
-        std::wstring keyPath, name;
-        bool found;
-        std::wstring value;
-    } cases[] = {{key.Path() + L"\\missing", L"PATH", false, L""},
+    const std::tuple<std::wstring, std::wstring, bool, std::wstring> cases[] = {
+                 {key.Path() + L"\\missing", L"PATH", false, L""},
                  {key.Path(), L"PATH", false, L""},
                  {key.Path(), L"with", true, L"C:\\Tools\\info.exe"},
                  {key.Path(), L"without", true, L"C:\\Tools\\info.exe"},
                  {key.Path(), L"two zeros", true, L"abc\0"s},
                  {key.Path(), L"fits", true, std::wstring(1023, L'p')},
                  {key.Path(), L"too long", false, L""},
-                 {key.Path(), L"far too long", false, L""},
                  {key.Path(), L"number", true, L"305419896"},
                  {key.Path(), L"zero", true, L"0"},
                  {key.Path(), L"expandable", true, L"as passed"},
                  {key.Path(), L"binary", true, L"as passed"},
                  {key.Path(), L"list", true, L"as passed"}};
-    for (const auto& c : cases) {
+    for (const auto& [keyPath, name, found, expected] : cases) {
         std::wstring value = L"as passed";
-        EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, c.keyPath, c.name, value), c.found) << c.keyPath << " " << c.name;
-        EXPECT_EQ(value, c.value) << c.keyPath << " " << c.name;
+        EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, keyPath, name, value), found) << keyPath << " " << name;
+        EXPECT_EQ(value, expected) << keyPath << " " << name;
     }
 
     key.SetRaw(L"empty", REG_SZ, nullptr, 0);

@@ -31,12 +31,16 @@ protected:
         };
     }
 
-    // Runs StartSysInfo and expects exactly one new message, the one for every failure.
-    void ExpectToldUnavailable(const char* situation) {
-        const std::size_t before = told_.size();
+    // Runs StartSysInfo once; it must start exactly `started`, then tell the one message for
+    // every failure when `told`.
+    void Expect(const char* situation, const std::vector<std::wstring>& started, bool told) {
+        started_.clear();
+        told_.clear();
         StartSysInfo(environment_);
-        ASSERT_EQ(told_.size(), before + 1) << situation;
-        EXPECT_EQ(told_.back(), L"System Information Is Unavailable At This Time|Morvane|0") << situation;
+        EXPECT_EQ(started_, started) << situation;
+        EXPECT_EQ(told_, told ? std::vector<std::wstring>{L"System Information Is Unavailable At This Time|Morvane|0"}
+                              : std::vector<std::wstring>{})
+            << situation;
     }
 
     testing::TestRegistryKey pathEntry_{L"MSINFO"};
@@ -47,34 +51,24 @@ protected:
     std::vector<std::wstring> started_, told_;
 };
 
-TEST_F(StartSysInfoTest, StartsTheFirstEntryAsItStandsOrElseTheToolInTheSecondEntrysDirectory) {
-    dir_.Write(L"MSINFO32.EXE", "MZ");
-    directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    StartSysInfo(environment_);
-    pathEntry_.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");  // not looked for
-    StartSysInfo(environment_);
-    EXPECT_EQ(started_, (std::vector<std::wstring>{dir_ / L"MSINFO32.EXE", L"C:\\Nowhere\\Sys Info.exe"}));
-    EXPECT_TRUE(told_.empty());
-}
-
 // Each step adds to the entries of the one before.
-TEST_F(StartSysInfoTest, EveryWayOfNotFindingOrNotStartingTheToolIsTold) {
-    ExpectToldUnavailable("neither entry");
+TEST_F(StartSysInfoTest, StartsTheToolThroughEitherEntryAndTellsOfEveryFailure) {
+    Expect("neither entry", {}, true);
     directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    ExpectToldUnavailable("the second entry's directory without the tool");
+    Expect("the second entry's directory without the tool", {}, true);
     dir_.Write(L"MSINFO32.EXE", "MZ");
+    Expect("the second entry's directory with the tool", {dir_ / L"MSINFO32.EXE"}, false);
     pathEntry_.SetRaw(L"PATH", REG_SZ, nullptr, 0);
-    ExpectToldUnavailable("a first entry with no data");
+    Expect("a first entry with no data", {}, true);
     const wchar_t expandable[] = L"%SystemRoot%\\msinfo32.exe";
     pathEntry_.SetRaw(L"PATH", REG_EXPAND_SZ, expandable, sizeof expandable);
-    ExpectToldUnavailable("a first entry of another type, which counts as found");
-    EXPECT_TRUE(started_.empty());
-    pathEntry_.SetString(L"PATH", dir_ / L"missing.exe");
+    Expect("a first entry of another type, which counts as found", {}, true);
+    pathEntry_.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");
+    Expect("a first entry, started as it stands without looking for it", {L"C:\\Nowhere\\Sys Info.exe"}, false);
     startSucceeds_ = false;
-    ExpectToldUnavailable("a first entry that cannot be started");
-    EXPECT_EQ(started_, std::vector<std::wstring>{dir_ / L"missing.exe"});
+    Expect("a first entry that cannot be started", {L"C:\\Nowhere\\Sys Info.exe"}, true);
     environment_.start = [](const std::wstring&) -> bool { throw std::runtime_error("cannot start"); };
-    ExpectToldUnavailable("a starter that fails");
+    Expect("a starter that fails", {}, true);
 }
 
 // The stand-in program writes "<its path>.log" holding its command line; it holds the file
