@@ -17,7 +17,9 @@ protected:
     std::wstring WriteSetting(const std::string& line) {
         return dir_.Write(L"Settings.ini", "[Options]\r\n" + line + "\r\n");
     }
-    std::optional<int> ReadValue(const std::string& value) { return reader_.Read(WriteSetting("MaxSuggestions=" + value)); }
+    std::optional<int> ReadValue(const std::string& value) {
+        return reader_.Read(WriteSetting("MaxSuggestions=" + value));
+    }
 
     testing::TempDirectory dir_;
     std::vector<SettingNotice> told_;

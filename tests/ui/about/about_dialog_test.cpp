@@ -136,8 +136,8 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndClosesWithEscape)
         for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
         // The picture box takes the size of the logo, 64 pixels at 96 dots per inch.
         const int logoSize = MulDiv(kLogoPixels, dpi, 96);
-        EXPECT_EQ(PlaceOf(dialog, kIdIcon), (std::array<int, 4>{TwipsToPixels(kIconRect.left, dpi),
-                                                                 TwipsToPixels(kIconRect.top, dpi), logoSize, logoSize}));
+        const PixelRect icon = ToPixels(kIconRect, dpi);
+        EXPECT_EQ(PlaceOf(dialog, kIdIcon), (std::array<int, 4>{icon.left, icon.top, logoSize, logoSize}));
 
         LOGFONTW title{};
         GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kIdTitle, WM_GETFONT, 0, 0)), sizeof title,

@@ -20,7 +20,9 @@ TEST(CentredOrigin, RoundsTheDifferenceHalfToEvenThenHalvesItTowardsZero) {
         {100, 300.5, -100}, {100, 301.5, -101},    // -200.5 -> -200; -201.5 -> -202
         {100, 303, -101},                          // -203 / 2
     };
-    for (const auto& [screen, window, expected] : cases) EXPECT_EQ(CentredOrigin(screen, window), expected) << screen << " " << window;
+    for (const auto& [screen, window, expected] : cases) {
+        EXPECT_EQ(CentredOrigin(screen, window), expected) << screen << " " << window;
+    }
 }
 
 TEST(VersionLabel, ShowsTheProgramsVersionInformationWithoutLeadingZeros) {
