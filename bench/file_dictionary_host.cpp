@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/file_reading.h"
+#include "tools/check/utf8.h"
 
 namespace morvane::bench {
 
 void FileDictionaryHost::ShowMessage(const std::u16string& text, const std::u16string& title, int) {
-    std::fprintf(stderr, "morvane_bench: %s: %s\n", ToUtf8(title).c_str(), ToUtf8(text).c_str());
+    std::fprintf(stderr, "morvane_bench: %s: %s\n", Utf16ToUtf8(title).c_str(), Utf16ToUtf8(text).c_str());
     std::exit(2);
 }
 

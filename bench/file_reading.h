@@ -14,6 +14,4 @@ FileBytes ReadFileFresh(const std::string& path);
 // One word a line (LF or CR LF); empty lines are left out.
 std::vector<std::u16string> ReadWordLines(const std::string& path);
 
-std::string ToUtf8(std::u16string_view text);
-
 }  // namespace morvane::bench

@@ -31,18 +31,4 @@ std::u16string AnsiCodePage::Decode(std::string_view bytes) const {
     return text;
 }
 
-bool AnsiCodePage::Encode(char16_t c, unsigned char& byte) const {
-    if (c < 0x80 && toChar[c] == c) {
-        byte = static_cast<unsigned char>(c);
-        return true;
-    }
-    for (int b = 0; b < 256; ++b) {
-        if (toChar[b] == c) {
-            byte = static_cast<unsigned char>(b);
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace morvane

@@ -15,8 +15,6 @@ struct AnsiCodePage {
     static const AnsiCodePage& Windows1252();
 
     std::u16string Decode(std::string_view bytes) const;
-    // The byte for a character, or nothing when the code page cannot hold it.
-    bool Encode(char16_t c, unsigned char& byte) const;
 };
 
 }  // namespace morvane

@@ -4,6 +4,20 @@
 #include <stdexcept>
 
 namespace morvane::testing {
+namespace {
+
+// The byte that decodes to c, or false when the code page cannot hold it.
+bool Encode(const AnsiCodePage& page, char16_t c, unsigned char& byte) {
+    for (int b = 0; b < 256; ++b) {
+        if (page.toChar[b] == c) {
+            byte = static_cast<unsigned char>(b);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 std::string JoinedBytes(const std::vector<std::u16string>& entries) {
     const AnsiCodePage& page = AnsiCodePage::Windows1252();
@@ -12,7 +26,7 @@ std::string JoinedBytes(const std::vector<std::u16string>& entries) {
         if (i) bytes += "\r\n";
         for (char16_t c : entries[i]) {
             unsigned char b = 0;
-            if (!page.Encode(c, b)) throw std::invalid_argument("character outside Windows-1252");
+            if (!Encode(page, c, b)) throw std::invalid_argument("character outside Windows-1252");
             bytes.push_back(static_cast<char>(b));
         }
     }
