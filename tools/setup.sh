@@ -21,9 +21,9 @@ if [ -n "$missing$lean_missing" ]; then
   echo "setup: installing$missing$lean_missing (a few minutes the first time)"
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  [ -z "$missing" ] || $sudo apt-get install -y -qq $missing >/dev/null
-  [ -z "$lean_missing" ] || $sudo apt-get install -y -qq --no-install-recommends $lean_missing >/dev/null
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+  [ -z "$missing" ] || $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq $missing >/dev/null
+  [ -z "$lean_missing" ] || $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends $lean_missing >/dev/null
 fi
 
 here=$(cd "$(dirname "$0")/.." && pwd)
