@@ -71,27 +71,28 @@ TEST_F(StartSysInfoTest, StartsTheToolThroughEitherEntryAndTellsOfEveryFailure) 
     Expect("a starter that fails", {}, true);
 }
 
-// The stand-in program writes "<its path>.log" holding its command line; it holds the file
-// to itself until it is written.
-std::wstring WaitForLog(const std::wstring& program) {
+// The shell recorder of the end-to-end tests stands in for the tool: it appends its command
+// line, in UTF-8, to "<its path>.log", holding the file to itself until it is written.
+std::string WaitForLog(const std::wstring& program) {
     std::string bytes;
-    for (int i = 0; i < 500 && (bytes = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
-    return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    for (int i = 0; i < 3000 && (bytes = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
+    return bytes;
 }
 
-std::wstring CopyProbe(const std::wstring& to) {
-    const std::wstring probe = ApplicationDirectory() + L"\\sysinfo_probe.exe";
-    if (!CopyFileW(probe.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy the stand-in program");
+std::wstring CopyStandIn(const std::wstring& to) {
+    const std::wstring recorder = ApplicationDirectory() + L"\\shell_recorder.exe";
+    if (!CopyFileW(recorder.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy the stand-in program");
     return to;
 }
 
 TEST(StartProgram, StartsTheQuotedPathNotAProgramNamedByItsFirstWordAndRefusesWhatCannotStart) {
     TempDirectory dir;
     dir.MakeDirectory(L"Sys Info");
-    const std::wstring program = CopyProbe(dir / L"Sys Info\\msinfo32.exe");
-    const std::wstring decoy = CopyProbe(dir / L"Sys.exe");  // what "...\Sys Info\..." unquoted would start
+    const std::wstring program = CopyStandIn(dir / L"Sys Info\\msinfo32.exe");
+    const std::wstring decoy = CopyStandIn(dir / L"Sys.exe");  // what "...\Sys Info\..." unquoted would start
     ASSERT_TRUE(StartProgram(program));
-    EXPECT_EQ(WaitForLog(program), L"\"" + program + L"\"");
+    // The temporary directory's path is plain ASCII, as is the log then.
+    EXPECT_EQ(WaitForLog(program), "\"" + std::string(program.begin(), program.end()) + "\"\n");
     EXPECT_FALSE(FileExists(decoy + L".log"));
     EXPECT_FALSE(StartProgram(dir / L"missing.exe"));
     EXPECT_FALSE(StartProgram(L""));
