@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/check/utf8.h"
+#include "check/utf8.h"
 
 namespace morvane::bench {
 

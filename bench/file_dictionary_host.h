@@ -2,7 +2,7 @@
 // The surroundings of a dictionary load on Linux, for the benchmarks: morvane-check's own
 // (files read a piece at a time, Windows-1252), except that a message ends the run: a
 // benchmark of a load that failed would measure nothing.
-#include "tools/check/platform.h"
+#include "check/platform.h"
 
 namespace morvane::bench {
 

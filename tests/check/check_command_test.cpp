@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "fake_dictionary_host.h"
-#include "tools/check/check_command.h"
+#include "check/check_command.h"
 
 namespace morvane {
 namespace {
