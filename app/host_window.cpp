@@ -1,6 +1,7 @@
 #include "app/host_window.h"
 
 #include "app/process_state.h"
+#include "app/tray_commands.h"
 #include "app/tray_icon.h"
 #include "res/resource_ids.h"
 #include "support/app_paths.h"
@@ -15,6 +16,14 @@ LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM first, LPARAM l
         return 0;
     }
     switch (message) {
+    case WM_CLOSE:
+        OnCloseRequested();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;  // never holds up a sign-out, shutdown or installer
+    case WM_ENDSESSION:
+        OnSessionEnding(first != FALSE);
+        return 0;
     case WM_DESTROY:
         ShutDown();
         PostQuitMessage(0);
@@ -72,6 +81,15 @@ void StartUp() {
 void ShutDown() {
     RemoveTrayIcon();
     UnhookHostWindow();
+}
+
+void OnCloseRequested() {
+    ExitProgram();
+}
+
+void OnSessionEnding(bool ending) {
+    // After this message the process may be ended at any moment: leave no dead icon behind.
+    if (ending) ExitProgram();
 }
 
 void OnTaskbarCreated() {

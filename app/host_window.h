@@ -20,6 +20,15 @@ void StartUp();
 // window's procedure restored.
 void ShutDown();
 
+// WM_CLOSE (sent by installers, the Restart Manager and task managers): ends the program as
+// Exit does, so that nothing blocks an upgrade or uninstall and no dead icon stays behind.
+void OnCloseRequested();
+
+// WM_ENDSESSION: when the session really ends (sign-out, shutdown, the Restart Manager),
+// ends the program as Exit does; when the ending was cancelled, the program runs on.
+// WM_QUERYENDSESSION is always agreed to.
+void OnSessionEnding(bool ending);
+
 // The shell's taskbar was (re)started: the icon is added again with the same record, and
 // the host window subclassed if the first attempt at start-up had found no taskbar.
 void OnTaskbarCreated();

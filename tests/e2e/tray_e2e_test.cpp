@@ -1,5 +1,5 @@
 // The real Morvane.exe in the tray: start-up, the icon's clicks, a second instance, a taskbar
-// restart.
+// restart, and the messages that end it from outside.
 #include "program_test.h"
 
 #include <shellapi.h>
@@ -79,6 +79,49 @@ TEST_F(TrayE2E, TaskbarRestartAddsTheIconAgain) {
     PostMessageW(host, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); }));
     EXPECT_NE(OpenCheckWindow(), nullptr);  // the host window still answers the icon
+}
+
+// What installers, the Restart Manager and a sign-out send: the program ends as Exit ends it.
+struct EndingMessage {
+    const char* name;
+    UINT message;
+    WPARAM first;
+    LPARAM last;
+};
+
+class EndingMessageE2E : public ProgramE2E, public testing::WithParamInterface<EndingMessage> {};
+
+TEST_P(EndingMessageE2E, EndsTheProgramAndRemovesItsIcon) {
+    const HWND host = program_.Host();
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); }))
+        << "waited for the icon to appear";
+    ASSERT_NE(OpenCheckWindow(), nullptr);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(host, GetParam().message, GetParam().first, GetParam().last,
+                        SMTO_ABORTIFHUNG, 10000, &answer);
+    EXPECT_TRUE(program_.WaitForExit(10000)) << "waited for the program to end";
+    EXPECT_EQ(program_.ExitCode(), 0u);
+    EXPECT_FALSE(TrayIconExists(host, kIconId));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CloseAndSessionEnd, EndingMessageE2E,
+    testing::Values(EndingMessage{"Close", WM_CLOSE, 0, 0},
+                    EndingMessage{"RestartManager", WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
+                    EndingMessage{"SignOut", WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF},
+                    EndingMessage{"Shutdown", WM_ENDSESSION, TRUE, 0}),
+    [](const testing::TestParamInfo<EndingMessage>& info) { return info.param.name; });
+
+TEST_F(TrayE2E, AgreesToEndTheSessionAndRunsOnWhenTheEndingIsCancelled) {
+    const HWND host = program_.Host();
+    DWORD_PTR answer = FALSE;
+    ASSERT_TRUE(SendMessageTimeoutW(host, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP,
+                                    SMTO_ABORTIFHUNG, 10000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutW(host, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, 10000, &answer);
+    EXPECT_FALSE(program_.WaitForExit(300));
+    EXPECT_TRUE(TrayIconExists(host, kIconId));
+    EXPECT_NE(OpenCheckWindow(), nullptr);
 }
 
 }  // namespace
