@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds Morvane for both architectures and makes, in the output folder (build/release by
 # default), Morvane-<version>-win32/ (the 32-bit release) and Morvane-<version>-win64/, each
-# with the program, its data files and the read-me, and a zip of each.
+# with the program, its data files and the read-me, a zip of each, and the installer packages
+# Morvane-<version>-win32.msi and Morvane-<version>-win64.msi.
 # Usage: tools/make-release.sh [OUTPUT_DIR]
 # The builds go to build/win32 and build/win64; MORVANE_BUILD_PREFIX=build/me- would use
 # build/me-win32 and build/me-win64 instead.
@@ -16,8 +17,9 @@ for arch in win32 win64; do
   cmake --preset "$arch" -S "$here" -B "$build" >/dev/null
   cmake --build "$build" --target release
   name="Morvane-$version-$arch"
-  rm -rf "$out/$name" "$out/$name.zip"
+  rm -rf "$out/$name" "$out/$name.zip" "$out/$name.msi"
   cp -R "$build/release/Morvane-$version" "$out/$name"
   (cd "$out" && cmake -E tar cf "$name.zip" --format=zip "$name")
-  echo "make-release: $out/$name and $out/$name.zip"
+  cp "$build/release/$name.msi" "$out/$name.msi"
+  echo "make-release: $out/$name, $out/$name.zip and $out/$name.msi"
 done

@@ -7,7 +7,8 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
   wine wine64 xvfb xauth x11-apps imagemagick
-  wamerican wamerican-insane python3 zip file"
+  wamerican wamerican-insane python3 zip file
+  wixl msitools"
 # installed without their recommends, which would bring a settings tool and more
 lean_packages="openbox"
 
