@@ -1,0 +1,434 @@
+// The installer package in a scratch Wine prefix: install, repair, upgrade and uninstall, each
+// checked on the files, shortcut and registry entries it leaves, and on the installed program.
+// Every test ends by removing Morvane and comparing the prefix with how it was before.
+// Started by installer_test.sh:
+//   installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER
+#include <windows.h>
+#include <msi.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "e2e/program_driver.h"
+
+namespace morvane::installer {
+namespace {
+
+using e2e::RunningProgram;
+using e2e::WaitUntil;
+
+// The product family: fixed for good, so that every later package upgrades every earlier one.
+constexpr wchar_t kUpgradeCode[] = L"{45368EA4-B946-48F1-A42D-7F79633615D9}";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr UINT kIconId = 125;
+const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"Morvane.dictionary",
+                                              L"Morvane.dictionary.copyright", L"ReadMe.txt",
+                                              L"Settings.ini"};
+constexpr char kEditedSettings[] = "[Options]\r\nMaxSuggestions=3\r\n";
+
+struct Packages {
+    std::wstring current, version, next, nextVersion, shippedFolder;
+} packages;
+
+std::wstring Wide(const char* text) { return std::wstring(text, text + strlen(text)); }
+std::wstring FullPath(const char* path) {
+    wchar_t full[MAX_PATH * 4];
+    return std::wstring(full, GetFullPathNameW(Wide(path).c_str(), MAX_PATH * 4, full, nullptr));
+}
+
+std::wstring KnownFolder(int csidl) {
+    wchar_t path[MAX_PATH];
+    return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, 0, path)) ? path : L"";
+}
+
+const std::wstring& InstallFolder() {
+    static const std::wstring folder = KnownFolder(CSIDL_PROGRAM_FILES) + L"\\Morvane";
+    return folder;
+}
+std::wstring Installed(const std::wstring& name) { return InstallFolder() + L"\\" + name; }
+
+std::optional<std::string> ReadFile(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+void WriteFile(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Runs "msiexec ARGUMENTS" and gives its exit status.
+DWORD Msiexec(const std::wstring& arguments) {
+    std::wstring commandLine = L"msiexec.exe " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ADD_FAILURE() << "could not start msiexec: error " << GetLastError();
+        return ~DWORD{0};
+    }
+    DWORD status = ~DWORD{0};
+    if (WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &status);
+    } else {
+        ADD_FAILURE() << "waited 5 minutes for msiexec " << testing::PrintToString(arguments);
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return status;
+}
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+// The installed products of Morvane's family.
+std::vector<std::wstring> InstalledProducts() {
+    std::vector<std::wstring> products;
+    wchar_t code[39];
+    for (DWORD i = 0; MsiEnumRelatedProductsW(kUpgradeCode, 0, i, code) == ERROR_SUCCESS; ++i) {
+        products.emplace_back(code);
+    }
+    return products;
+}
+
+std::optional<std::wstring> RegistryText(HKEY root, const std::wstring& key,
+                                         const std::wstring& name) {
+    wchar_t data[2048];
+    DWORD size = sizeof(data);
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
+                                                          RRF_NOEXPAND,
+                     nullptr, data, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::wstring(data);
+}
+
+std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& key) {
+    std::vector<std::wstring> names;
+    HKEY opened;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return names;
+    wchar_t name[256];
+    for (DWORD i = 0, length = 256; RegEnumKeyExW(opened, i, name, &length, nullptr, nullptr,
+                                                  nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, length = 256) {
+        names.emplace_back(name);
+    }
+    RegCloseKey(opened);
+    return names;
+}
+
+// The entries named "Morvane" in the list of installed programs: their keys.
+std::vector<std::wstring> ProgramListEntries() {
+    std::vector<std::wstring> entries;
+    for (const auto& name : SubkeyNames(HKEY_LOCAL_MACHINE, kUninstallKey)) {
+        const std::wstring key = std::wstring(kUninstallKey) + L"\\" + name;
+        if (RegistryText(HKEY_LOCAL_MACHINE, key, L"DisplayName") == L"Morvane") {
+            entries.push_back(key);
+        }
+    }
+    return entries;
+}
+
+// Every file and folder on C: and every registry key and value name under the machine's
+// and the user's software keys, each as one line.
+void AddFiles(const std::wstring& folder, std::set<std::wstring>& lines) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            lines.insert(L"folder " + path);
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) AddFiles(path, lines);
+        } else {
+            lines.insert(L"file " + path);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+void AddRegistry(HKEY root, const std::wstring& path, const std::wstring& key,
+                 std::set<std::wstring>& lines) {
+    HKEY opened;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return;
+    lines.insert(L"key " + path);
+    wchar_t name[16384];
+    for (DWORD i = 0, length = 16384;
+         RegEnumValueW(opened, i, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+         ERROR_SUCCESS;
+         ++i, length = 16384) {
+        lines.insert(L"value " + path + L" : " + name);
+    }
+    RegCloseKey(opened);
+    for (const auto& subkey : SubkeyNames(root, key)) {
+        AddRegistry(root, path + L"\\" + subkey, key + L"\\" + subkey, lines);
+    }
+}
+
+std::set<std::wstring> PrefixSnapshot() {
+    std::set<std::wstring> lines;
+    AddFiles(L"C:", lines);
+    AddRegistry(HKEY_LOCAL_MACHINE, L"HKLM\\Software", L"Software", lines);
+    AddRegistry(HKEY_CURRENT_USER, L"HKCU", L"", lines);
+    return lines;
+}
+
+// Windows Installer's own folder and keys: it makes them, empty, at its first install and
+// keeps them, as every Windows has them.
+const std::set<std::wstring> kInstallerContainers{
+    L"folder C:\\windows\\Installer",
+    L"key HKLM\\Software\\Classes\\Installer",
+    L"key HKLM\\Software\\Classes\\Installer\\Features",
+    L"key HKLM\\Software\\Classes\\Installer\\Products",
+    L"key HKLM\\Software\\Classes\\Installer\\UpgradeCodes",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UpgradeCodes",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData\\S-1-5-18",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData\\S-1-5-18\\"
+    L"Components",
+    L"key HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Installer\\UserData\\S-1-5-18\\"
+    L"Products",
+};
+
+std::string Difference(const std::set<std::wstring>& before,
+                       const std::set<std::wstring>& after) {
+    const auto narrow = [](const std::wstring& line) { return std::string(line.begin(), line.end()); };
+    std::string text;
+    for (const auto& line : after) {
+        if (!before.count(line) && !kInstallerContainers.count(line)) {
+            text += "  left behind: " + narrow(line) + "\n";
+        }
+    }
+    for (const auto& line : before) {
+        if (!after.count(line)) text += "  removed: " + narrow(line) + "\n";
+    }
+    return text;
+}
+
+// The Start menu shortcut, wherever the installer put it (the common or the user's menu):
+// its target and icon file, or nothing when there is none.
+struct Shortcut {
+    std::wstring path, target, icon;
+};
+std::vector<Shortcut> StartMenuShortcuts() {
+    std::vector<Shortcut> shortcuts;
+    for (const int csidl : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
+        const std::wstring path = KnownFolder(csidl) + L"\\Morvane.lnk";
+        if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        Shortcut shortcut{path, {}, {}};
+        IShellLinkW* link = nullptr;
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(&link))) &&
+            SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&file))) &&
+            SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+            wchar_t text[MAX_PATH];
+            int index = 0;
+            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0))) shortcut.target = text;
+            if (SUCCEEDED(link->GetIconLocation(text, MAX_PATH, &index))) shortcut.icon = text;
+        }
+        if (file) file->Release();
+        if (link) link->Release();
+        shortcuts.push_back(shortcut);
+    }
+    return shortcuts;
+}
+
+void ExpectShippedFilesInstalled(const std::vector<std::wstring>& names) {
+    for (const auto& name : names) {
+        const auto shipped = ReadFile(packages.shippedFolder + L"\\" + name);
+        ASSERT_TRUE(shipped) << "the test found no shipped " << testing::PrintToString(name);
+        const auto installed = ReadFile(Installed(name));
+        EXPECT_TRUE(installed == shipped)
+            << testing::PrintToString(name) << (installed ? " differs from" : " is missing, unlike")
+            << " the shipped file";
+    }
+}
+
+// The installed program started from its folder shows its icon; WM_CLOSE ends it and
+// removes the icon. Checks `word` first when given: the list it shows.
+std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
+    std::vector<std::wstring> entries;
+    RunningProgram program(Installed(L"Morvane.exe"));
+    const HWND host = program.Host();
+    EXPECT_NE(host, nullptr) << "waited for the installed program's host window";
+    if (!host) return entries;
+    EXPECT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }, 10000))
+        << "waited for the installed program's icon";
+    if (!word.empty()) {
+        program.LeftClick();
+        const HWND window = program.WaitForCheckWindow();
+        EXPECT_NE(window, nullptr) << "waited for the check window";
+        if (window) entries = e2e::CheckWordAndRead(window, word);
+    }
+    PostMessageW(host, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.WaitForExit(10000)) << "waited for the program to end after WM_CLOSE";
+    EXPECT_FALSE(e2e::TrayIconExists(host, kIconId));
+    return entries;
+}
+
+class InstallerTest : public testing::Test {
+protected:
+    // Another program starts at sign-in too, as on any Windows: its entry must stay.
+    void SetUp() override {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kOtherProgram, REG_SZ,
+                                  L"C:\\other.exe", sizeof(L"C:\\other.exe")),
+                  ERROR_SUCCESS);
+        before_ = PrefixSnapshot();
+    }
+
+    // Removes every Morvane the test installed; the prefix must then be as it was.
+    void TearDown() override {
+        for (const auto& product : InstalledProducts()) {
+            EXPECT_EQ(Msiexec(L"/x " + product + L" /qn"), 0u) << "uninstalling " << product;
+        }
+        EXPECT_TRUE(InstalledProducts().empty());
+        const std::string difference = Difference(before_, PrefixSnapshot());
+        EXPECT_TRUE(difference.empty()) << "the prefix after uninstalling differs:\n"
+                                        << difference;
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kOtherProgram);
+    }
+
+    static void Install(const std::wstring& package, const std::wstring& options = L"") {
+        ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u);
+    }
+
+    static constexpr wchar_t kOtherProgram[] = L"Another program";
+    std::set<std::wstring> before_;
+};
+
+TEST_F(InstallerTest, SilentInstallPutsProgramShortcutStartAtSignInAndProgramListEntry) {
+    Install(packages.current);
+    ExpectShippedFilesInstalled(kShippedFiles);
+    const std::wstring program = Installed(L"Morvane.exe");
+
+    const auto shortcuts = StartMenuShortcuts();
+    ASSERT_EQ(shortcuts.size(), 1u);
+    EXPECT_EQ(_wcsicmp(shortcuts[0].target.c_str(), program.c_str()), 0) << shortcuts[0].target;
+    EXPECT_NE(GetFileAttributesW(shortcuts[0].icon.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the shortcut's icon " << testing::PrintToString(shortcuts[0].icon);
+
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), Quoted(program));
+
+    const auto products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    const auto entries = ProgramListEntries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0], std::wstring(kUninstallKey) + L"\\" + products[0]);
+    for (const auto& [name, value] :
+         {std::pair<const wchar_t*, std::wstring>{L"DisplayVersion", packages.version},
+          {L"Publisher", L"Morvane authors"},
+          {L"DisplayIcon", program + L",0"}}) {
+        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], name), value) << name;
+    }
+    EXPECT_TRUE(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"UninstallString"));
+    DWORD flag = 0, size = sizeof(flag);
+    for (const wchar_t* hidden : {L"NoRemove", L"NoRepair"}) {
+        const LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, entries[0].c_str(), hidden,
+                                            RRF_RT_REG_DWORD, nullptr, &flag, &size);
+        EXPECT_TRUE(status != ERROR_SUCCESS || flag == 0) << hidden << " is set";
+    }
+
+    RunInstalledProgram();
+}
+
+TEST_F(InstallerTest, StartAtSignInCanBeLeftOutAddedAndRemoved) {
+    Install(packages.current, L"ADDLOCAL=Main");
+    ExpectShippedFilesInstalled(kShippedFiles);
+    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), std::nullopt);
+
+    Install(packages.current, L"ADDLOCAL=StartAtSignIn");
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"),
+              Quoted(Installed(L"Morvane.exe")));
+
+    Install(packages.current, L"REMOVE=StartAtSignIn");
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), std::nullopt);
+    ExpectShippedFilesInstalled(kShippedFiles);
+}
+
+TEST_F(InstallerTest, RepairRestoresDeletedFilesAndKeepsEditedSettings) {
+    Install(packages.current);
+    const auto products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    const std::vector<std::wstring> restored{L"Morvane.dictionary", L"ReadMe.txt"};
+    for (const auto& name : restored) ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
+    WriteFile(Installed(L"Settings.ini"), kEditedSettings);
+
+    // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
+    MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
+    ASSERT_EQ(MsiReinstallProductW(products[0].c_str(),
+                                   REINSTALLMODE_FILEMISSING | REINSTALLMODE_FILEOLDERVERSION |
+                                       REINSTALLMODE_MACHINEDATA | REINSTALLMODE_USERDATA |
+                                       REINSTALLMODE_SHORTCUT),
+              static_cast<UINT>(ERROR_SUCCESS));
+    ExpectShippedFilesInstalled(restored);
+    EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
+    // A Check works again, with the edited limit of 3 suggestions.
+    const auto entries = RunInstalledProgram(L"recieve");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], L"receive");
+
+    // The command line repair, with the settings file gone too: all three come back.
+    for (const auto& name : {L"Morvane.dictionary", L"ReadMe.txt", L"Settings.ini"}) {
+        ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
+    }
+    EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
+    ExpectShippedFilesInstalled(kShippedFiles);
+}
+
+TEST_F(InstallerTest, UpgradeReplacesTheOlderVersionInPlaceAndKeepsEditedSettings) {
+    Install(packages.current);
+    WriteFile(Installed(L"Settings.ini"), kEditedSettings);
+    Install(packages.next);
+
+    const auto products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    wchar_t version[32];
+    DWORD length = 32;
+    ASSERT_EQ(MsiGetProductInfoW(products[0].c_str(), INSTALLPROPERTY_VERSIONSTRING, version,
+                                 &length),
+              static_cast<UINT>(ERROR_SUCCESS));
+    EXPECT_EQ(version, packages.nextVersion);
+    const auto entries = ProgramListEntries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"DisplayVersion"), version);
+
+    EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
+    ExpectShippedFilesInstalled({L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt",
+                                 L"Morvane.dictionary.copyright"});
+    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    EXPECT_TRUE(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"));
+}
+
+}  // namespace
+}  // namespace morvane::installer
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 6) {
+        fprintf(stderr,
+                "usage: installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER\n");
+        return 2;
+    }
+    using morvane::installer::FullPath;
+    using morvane::installer::Wide;
+    morvane::installer::packages = {FullPath(argv[1]), Wide(argv[2]), FullPath(argv[3]),
+                                    Wide(argv[4]), FullPath(argv[5])};
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int status = RUN_ALL_TESTS();
+    CoUninitialize();
+    return status;
+}
