@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EndingMessage{"RestartManager", WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
                     EndingMessage{"SignOut", WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF},
                     EndingMessage{"Shutdown", WM_ENDSESSION, TRUE, 0}),
-    [](const testing::TestParamInfo<EndingMessage>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<EndingMessage>& param) { return param.param.name; });
 
 TEST_F(TrayE2E, AgreesToEndTheSessionAndRunsOnWhenTheEndingIsCancelled) {
     const HWND host = program_.Host();
