@@ -89,6 +89,8 @@ struct EndingMessage {
     LPARAM last;
 };
 
+void PrintTo(const EndingMessage& sent, std::ostream* out) { *out << sent.name; }
+
 class EndingMessageE2E : public ProgramE2E, public testing::WithParamInterface<EndingMessage> {};
 
 TEST_P(EndingMessageE2E, EndsTheProgramAndRemovesItsIcon) {
