@@ -75,8 +75,9 @@ void CMemoryDC::AttachBitmap(HBITMAP handle) {
 
 void CMemoryDC::hBitmap(HBITMAP hBmp) {
     if (!IsBitmapHandle(hBmp)) throw InvalidHandleError();
-    // The bitmap already selected stays as it is; attaching our own bitmap would delete it.
-    if (hBmp == m.CurrentBitmap) return;
+    // Our own bitmap, already selected, stays as it is: attaching it would delete it. An
+    // attached bitmap is attached again, which resets the size asked for to its own.
+    if (hBmp == m.CurrentBitmap && !m.BitmapIsAttached) return;
     AttachBitmap(hBmp);
 }
 

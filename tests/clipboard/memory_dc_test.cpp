@@ -82,6 +82,10 @@ TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
         EXPECT_EQ(dc.Width(), 20);
         EXPECT_EQ(dc.Height(), 30);
         EXPECT_EQ(dc.PixelColor(19, 29), kBlue);
+        dc.Width(0);
+        dc.hBitmap(outside);  // attached again: the size asked for is the bitmap's own again
+        const SIZE pictured = SizeOf(static_cast<HBITMAP>(dc.Picture().Handle()));
+        EXPECT_EQ(std::pair(pictured.cx, pictured.cy), std::pair(20L, 30L));
     }
     ASSERT_TRUE(IsLiveBitmap(outside));
     EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it

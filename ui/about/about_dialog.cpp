@@ -34,12 +34,12 @@ struct ControlSpec {
 // In tab order: the order of creation is the order of the tab key.
 constexpr ControlSpec kControls[] = {
     {kIdOk, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, kOkRect},
-    {kIdIcon, L"STATIC", SS_BITMAP, 0, kIconRect},
+    {kIdIcon, L"STATIC", SS_BITMAP | SS_CENTERIMAGE, WS_EX_CLIENTEDGE, kIconRect},
     {kIdSysInfo, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0, kSysInfoRect},
     {kIdDisclaimer, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kDisclaimerRect},
     {kIdTitle, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kTitleRect},
     {kIdVersion, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, kVersionRect},
-    {kIdDescription, L"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+    {kIdDescription, L"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
      WS_EX_CLIENTEDGE, kDescriptionRect},
 };
 
@@ -74,9 +74,12 @@ void MakeTitleFont(AboutDialog& d) {
     SendDlgItemMessageW(d.hwnd, kIdTitle, WM_SETFONT, reinterpret_cast<WPARAM>(d.titleFont.Get()), TRUE);
 }
 
+// The logo fills the picture box inside its sunken frame, at the box's size for the DPI.
 void LoadLogo(AboutDialog& d) {
-    const int size = MulDiv(kLogoPixels, d.dpi, 96);
-    UniqueGdiObject logo(LoadImageW(d.instance, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, size, size, 0));
+    RECT inside{};
+    GetClientRect(GetDlgItem(d.hwnd, kIdIcon), &inside);
+    UniqueGdiObject logo(
+        LoadImageW(d.instance, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, inside.right, inside.bottom, 0));
     SendDlgItemMessageW(d.hwnd, kIdIcon, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.Get()));
     d.logo = std::move(logo);  // the old picture goes once the control no longer shows it
 }
@@ -85,9 +88,8 @@ void LoadLogo(AboutDialog& d) {
 void Layout(AboutDialog& d) {
     for (const ControlSpec& control : kControls) {
         const PixelRect r = ToPixels(control.place, d.dpi);
-        UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-        if (control.id == kIdIcon) flags |= SWP_NOSIZE;  // the picture box takes its picture's size
-        SetWindowPos(GetDlgItem(d.hwnd, control.id), nullptr, r.left, r.top, r.width, r.height, flags);
+        SetWindowPos(GetDlgItem(d.hwnd, control.id), nullptr, r.left, r.top, r.width, r.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SetClientSize(d.hwnd, TwipsToPixels(kAboutClientWidth, d.dpi), TwipsToPixels(kAboutClientHeight, d.dpi));
 }
@@ -136,8 +138,8 @@ void OnInitDialog(AboutDialog& d) {
     d.dpi = WindowDpi(d.hwnd);
     CreateControls(d);
     MakeTitleFont(d);
-    LoadLogo(d);
     Layout(d);
+    LoadLogo(d);
     SetIcon(d);
     FillTexts(d);
     CentreOnScreen(d.hwnd);
@@ -150,8 +152,8 @@ void OnDpiChanged(AboutDialog& d, int dpi, const RECT& suggested) {
     SetWindowPos(d.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     MakeTitleFont(d);
-    LoadLogo(d);
     Layout(d);
+    LoadLogo(d);
 }
 
 void FillLine(HDC dc, const TwipsLine& line, int dpi, COLORREF colour) {

@@ -31,7 +31,7 @@ inline constexpr int kIdVersion = 105;
 inline constexpr int kIdDescription = 106;
 
 inline constexpr TwipsRect kOkRect{4245, 2625, 1260, 345};            // cmdOK
-inline constexpr TwipsRect kIconRect{165, 720, 1020, 1020};           // picIcon (takes its picture's size)
+inline constexpr TwipsRect kIconRect{165, 720, 1020, 1020};           // picIcon: the logo in a sunken frame
 inline constexpr TwipsRect kSysInfoRect{4260, 3075, 1245, 345};       // cmdSysInfo
 inline constexpr TwipsRect kDisclaimerRect{255, 2625, 3870, 825};     // lblDisclaimer
 inline constexpr TwipsRect kTitleRect{1350, 255, 3885, 480};          // lblTitle
@@ -46,7 +46,6 @@ struct TwipsLine {
 inline constexpr TwipsLine kDarkLine{90, 2445, 5654, 15};
 inline constexpr TwipsLine kLightLine{105, 2460, 5654, 30};
 
-inline constexpr int kLogoPixels = 64;        // at 96 dots per inch
 inline constexpr int kTitleTenthsOfPoint = 135;  // 13.5 points
 
 }  // namespace morvane

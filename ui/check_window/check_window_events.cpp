@@ -154,6 +154,8 @@ void CheckWindow::CreateControls() {
         if (created && font) SendMessageW(created, WM_SETFONT, font, FALSE);
     }
     SendMessageW(dialog_, DM_SETDEFID, kIdCheck, 0);
+    // The word box takes a word of any length, as the engine does.
+    SendMessageW(Control(kIdWordBox), EM_SETLIMITTEXT, 0, 0);
 
     checkPicture_ = LoadButtonPicture(instance, IDB_CHECK);
     copyPicture_ = LoadButtonPicture(instance, IDB_COPY);

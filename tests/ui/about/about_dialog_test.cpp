@@ -130,14 +130,19 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndClosesWithEscape)
         GetClientRect(dialog, &client);
         EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidth, dpi));
         EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeight, dpi));
-        const std::pair<int, TwipsRect> places[] = {{kIdOk, kOkRect},           {kIdSysInfo, kSysInfoRect},
-                                                    {kIdDisclaimer, kDisclaimerRect}, {kIdTitle, kTitleRect},
-                                                    {kIdVersion, kVersionRect},   {kIdDescription, kDescriptionRect}};
+        const std::pair<int, TwipsRect> places[] = {
+            {kIdOk, kOkRect},       {kIdIcon, kIconRect},   {kIdSysInfo, kSysInfoRect},         {kIdDisclaimer, kDisclaimerRect},
+            {kIdTitle, kTitleRect}, {kIdVersion, kVersionRect}, {kIdDescription, kDescriptionRect}};
         for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
-        // The picture box takes the size of the logo, 64 pixels at 96 dots per inch.
-        const int logoSize = MulDiv(kLogoPixels, dpi, 96);
-        const PixelRect icon = ToPixels(kIconRect, dpi);
-        EXPECT_EQ(PlaceOf(dialog, kIdIcon), (std::array<int, 4>{icon.left, icon.top, logoSize, logoSize}));
+        // The logo fills the picture box inside its sunken frame; the description is an ordinary text box.
+        const HWND icon = GetDlgItem(dialog, kIdIcon);
+        EXPECT_TRUE(GetWindowLongW(icon, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        RECT inside{};
+        GetClientRect(icon, &inside);
+        BITMAP logo{};
+        GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(icon, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof logo, &logo);
+        EXPECT_EQ(std::pair(logo.bmWidth, logo.bmHeight), std::pair(inside.right, inside.bottom));
+        EXPECT_FALSE(GetWindowLongW(GetDlgItem(dialog, kIdDescription), GWL_STYLE) & ES_READONLY);
 
         LOGFONTW title{};
         GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kIdTitle, WM_GETFONT, 0, 0)), sizeof title,

@@ -1,6 +1,8 @@
 // The check window's modal and modeless showing and its unloading, in-process.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/check_window/check_window.h"
 
 namespace morvane {
@@ -60,6 +62,10 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     wchar_t text[16] = {};
     GetDlgItemTextW(window, kIdWordBox, text, 16);
     EXPECT_STREQ(text, L"kept");
+    // The word box has no length limit: a paste far beyond the edit control's default stays whole.
+    const std::wstring pasted(40000, L'a');
+    SendDlgItemMessageW(window, kIdWordBox, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_GE(GetWindowTextLengthW(GetDlgItem(window, kIdWordBox)), 40000);
 
     UnloadCheckWindow();
     EXPECT_FALSE(IsCheckWindowLoaded());
