@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds Morvane's Windows Installer package from installer/Morvane.wxs.
-# Usage: installer/make-msi.sh x86|x64 VERSION SOURCE_DIR ICON OUTPUT.msi
-# SOURCE_DIR holds Morvane.exe and the files that ship beside it. wixl cannot say two things
-# the package needs, so they are set in the built database afterwards:
+# Usage: installer/make-msi.sh x86|x64 VERSION SOURCE_DIR ICON CLOSE_RUNNING_DLL OUTPUT.msi
+# SOURCE_DIR holds Morvane.exe and the files that ship beside it; CLOSE_RUNNING_DLL is the
+# custom action that ends a running Morvane first (close_running.cpp). wixl cannot say two
+# things the package needs, so they are set in the built database afterwards:
 # - the settings component is never overwritten: repair and upgrade put Settings.ini back
 #   when it is missing, but leave a user's edited one alone;
 # - an upgrade removes the older version after the new files are in place, so the settings
@@ -10,16 +11,18 @@
 #   registered, so that the product family's registration, which the removal clears under
 #   Wine, is written afresh. Standing just after InstallExecute, as Windows requires.
 set -eu
-[ $# -eq 5 ] || { echo "usage: $0 x86|x64 VERSION SOURCE_DIR ICON OUTPUT.msi" >&2; exit 2; }
-arch=$1 version=$2 source=$3 icon=$4 output=$5
+[ $# -eq 6 ] || { echo "usage: $0 x86|x64 VERSION SOURCE_DIR ICON CLOSE_RUNNING_DLL OUTPUT.msi" >&2; exit 2; }
+arch=$1 version=$2 source=$3 icon=$4 close_running=$5 output=$6
 here=$(cd "$(dirname "$0")" && pwd)
 case $arch in x86|x64) ;; *) echo "make-msi: architecture is x86 or x64, not $arch" >&2; exit 2 ;; esac
 
 mkdir -p "$(dirname "$output")"
 # wixl finds files only by paths relative to the current folder.
 source=$(realpath --relative-to=. "$source") icon=$(realpath --relative-to=. "$icon")
+close_running=$(realpath --relative-to=. "$close_running")
 # wixl warns about the attributes it ignores (the two fixed below); its other messages stay.
 wixl -a "$arch" -D Arch="$arch" -D Version="$version" -D SourceDir="$source" -D IconFile="$icon" \
+     -D CloseRunningDll="$close_running" \
      -o "$output" "$here/Morvane.wxs" 2>&1 |
   grep -v -e "no property named 'NeverOverwrite'" -e "no property named 'Schedule'" \
           -e '^$' -e 'builder.vala:699: unimplemented' >&2 || true

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Validates a Morvane installer package without installing it (the 32-bit one cannot be
 # installed here): its tables, file list, version, product family, the settings file kept by
-# repair and upgrade, and that every component's key path exists.
+# repair and upgrade, that every component's key path exists, and the custom action that
+# ends a running Morvane.
 # Usage: tools/check-msi.sh PACKAGE x86|x64 VERSION
 set -eu
 msi=$1 arch=$2 version=$3
@@ -51,6 +52,18 @@ remove_older=$(sequence RemoveExistingProducts)
   fail "an upgrade removes the older version after registering the new one"
 [ "$(sequence InstallExecute)" = $((remove_older - 1)) ] ||
   fail "RemoveExistingProducts does not follow InstallExecute"
+
+# The custom action that ends a running Morvane: a DLL of the package's architecture that
+# exports its entry point by its plain name, run before InstallValidate.
+[ "$(sequence CloseRunningMorvane)" -lt "$(sequence InstallValidate)" ] 2>/dev/null ||
+  fail "a running Morvane is not asked to end before the files are touched"
+dll=$(mktemp)
+msiinfo extract "$msi" Binary.CloseRunning > "$dll" 2>/dev/null || true
+case $arch in x86) kind="PE32 executable (DLL)" ;; x64) kind="PE32+ executable (DLL)" ;; esac
+case $(file -b "$dll") in "$kind"*) ;; *) fail "the custom action is not an $arch DLL: $(file -b "$dll")" ;; esac
+x86_64-w64-mingw32-objdump -p "$dll" 2>/dev/null | grep -q '^[[:space:]]*\[ *[0-9]*\] CloseRunningMorvane$' ||
+  fail "the custom action DLL does not export CloseRunningMorvane by that name"
+rm -f "$dll"
 
 [ $status -ne 0 ] || echo "$(basename "$msi"): $arch package of Morvane $version; files: $files"
 exit $status
