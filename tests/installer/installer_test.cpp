@@ -389,10 +389,34 @@ TEST_F(InstallerTest, RepairRestoresDeletedFilesAndKeepsEditedSettings) {
     ExpectShippedFilesInstalled(kShippedFiles);
 }
 
+// The package asks a running Morvane to end before it touches its files.
+void ExpectEndedWithoutIcon(const RunningProgram& program, HWND host) {
+    EXPECT_TRUE(program.WaitForExit(10000)) << "waited for the running Morvane to end";
+    EXPECT_FALSE(e2e::TrayIconExists(host, kIconId));
+}
+
+TEST_F(InstallerTest, UninstallEndsARunningMorvaneAndRemovesEverything) {
+    Install(packages.current);
+    RunningProgram program(Installed(L"Morvane.exe"));
+    ASSERT_NE(program.Host(), nullptr) << "waited for the installed program's host window";
+    ASSERT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(program.Host(), kIconId); }, 10000))
+        << "waited for the installed program's icon";
+    const auto products = InstalledProducts();
+    ASSERT_EQ(products.size(), 1u);
+    EXPECT_EQ(Msiexec(L"/x " + products[0] + L" /qn"), 0u);
+    ExpectEndedWithoutIcon(program, program.Host());
+    // The comparison of the prefix after this test shows that nothing stayed behind.
+}
+
 TEST_F(InstallerTest, UpgradeReplacesTheOlderVersionInPlaceAndKeepsEditedSettings) {
     Install(packages.current);
     WriteFile(Installed(L"Settings.ini"), kEditedSettings);
-    Install(packages.next);
+    {
+        RunningProgram program(Installed(L"Morvane.exe"));
+        ASSERT_NE(program.Host(), nullptr) << "waited for the installed program's host window";
+        Install(packages.next);
+        ExpectEndedWithoutIcon(program, program.Host());
+    }
 
     const auto products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);

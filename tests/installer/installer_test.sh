@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs, repairs, upgrades and uninstalls the 64-bit package in a scratch Wine prefix of its
 # own, made for this run and removed after it, on the test run's display.
-# Usage: installer_test.sh INSTALLER_TESTS_EXE PACKAGE SHIPPED_FOLDER MAKE_MSI ICON WORK_DIR
+# Usage: installer_test.sh INSTALLER_TESTS_EXE PACKAGE SHIPPED_FOLDER MAKE_MSI ICON
+#                          CLOSE_RUNNING_DLL WORK_DIR
 set -eu
-tests_exe=$1 package=$2 shipped=$3 make_msi=$4 icon=$5 work=$6
+tests_exe=$1 package=$2 shipped=$3 make_msi=$4 icon=$5 close_running=$6 work=$7
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
@@ -14,7 +15,7 @@ version=$(msiinfo export "$package" Property | tr -d '\r' | awk -F '\t' '$1 == "
 next_version=$(echo "$version" | awk -F . -v OFS=. '{ $NF = $NF + 1; print }')
 rm -rf "$work"; mkdir -p "$work"
 next_package=$work/Morvane-$next_version.msi
-"$make_msi" x64 "$next_version" "$shipped" "$icon" "$next_package"
+"$make_msi" x64 "$next_version" "$shipped" "$icon" "$close_running" "$next_package"
 
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 finish() {
