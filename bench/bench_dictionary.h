@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/suggestion_limit.h"
 #include "engine/word_list.h"
 
 namespace morvane::bench {
 
-// The suggestion limit of the shipped Settings.ini.
-inline constexpr int kSuggestionLimit = 10;
+// The suggestion limit of the shipped Settings.ini, which is the default one.
+inline constexpr int kSuggestionLimit = kDefaultSuggestionLimit;
 
 struct BenchDictionary {
     std::string label;  // names the benchmarks: Load/<label>, Check/<label>, ...

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "check/utf8.h"
+#include "engine/utf8.h"
 
 namespace morvane::bench {
 

@@ -8,12 +8,23 @@
 #include "engine/spelling.h"
 #include "engine/suggestion_limit.h"
 #include "profile_file.h"
-#include "utf8.h"
+#include "engine/utf8.h"
+#include "personal_words.h"
+#include "pipe_session.h"
 
 namespace morvane {
 
+#if defined(_WIN32)
+#define PERSONAL_DEFAULT "%APPDATA%\\Morvane\\personal-words.txt"
+#else
+#define PERSONAL_DEFAULT "$XDG_DATA_HOME/morvane/personal-words,\n" \
+    "                     else ~/.local/share/morvane/personal-words"
+#endif
+
 const char kCheckCommandUsage[] =
     "Usage: morvane-check [--dictionary FILE] [--max N] [--json] [WORD ...]\n"
+    "       morvane-check -a [-d FILE] [-p FILE] [--max N]    (the pipe mode of editors)\n"
+    "       morvane-check -l [-d FILE] [-p FILE]              (list the unknown words of a text)\n"
     "\n"
     "Checks each WORD as Morvane's check window does and prints what its list would then show:\n"
     "the word itself when it is in the dictionary, else the suggestions, best first, or\n"
@@ -35,19 +46,49 @@ const char kCheckCommandUsage[] =
     "\n"
     "Without --json each word gets one readable line.\n"
     "Exit status: 0 when every word was found, 1 when at least one was not, 2 on a usage or\n"
-    "file error (with a message on standard error).\n";
+    "file error (with a message on standard error).\n"
+    "\n"
+    "Pipe mode (-a), as editors and mail programs speak it, in UTF-8: a version line first;\n"
+    "then for each line of text one line per word, \"*\" when found, \"& WORD COUNT OFFSET: S1,\n"
+    "S2, ...\" with suggestions, \"# WORD OFFSET\" without, and an empty line after the line.\n"
+    "Words are the runs of A-Z and a-z, an apostrophe or hyphen kept between two letters; each\n"
+    "is checked as the window checks it; OFFSET counts characters from the start of the line.\n"
+    "A line that begins with ^ is text; *WORD adds WORD to the personal word list, &WORD adds\n"
+    "it in lower case, @WORD accepts it for this session, # saves the list, ! and % turn terse\n"
+    "mode (no line for found words) on and off. + - and ~ are accepted and change nothing:\n"
+    "there is no TeX or nroff mode, all text is plain.\n"
+    "List mode (-l) reads text and prints each word that is not found, one per line, in the\n"
+    "order met; exit status 0 once the text is read, 2 on a usage or file error.\n"
+    "\n"
+    "  -d FILE            the dictionary, as --dictionary\n"
+    "  -p FILE            the personal word list, UTF-8, one word per line (default: " PERSONAL_DEFAULT ")\n"
+    "  -v, -vv            print the version line and exit\n"
+    "  --encoding=utf-8   accepted: text is always UTF-8\n"
+    "  -m -B -C -S -t -n -H -o -W N -w CHARS -T FMT\n"
+    "                     accepted for the editors that pass them; they change nothing\n";
 
 namespace {
 
-constexpr int kDefaultSuggestionLimit = 10;
+enum class Mode { Words, Pipe, List, Version };
 
 struct Options {
+    Mode mode = Mode::Words;
     std::optional<std::u16string> dictionary;
+    std::optional<std::u16string> personalWords;
     std::optional<int> limit;
     bool json = false;
     bool help = false;
     std::vector<std::u16string> words;
 };
+
+// Flags that editors pass and that change nothing here: alone, and followed by a value.
+bool IsIgnoredFlag(std::u16string_view arg) {
+    for (const char16_t* flag : {u"-m", u"-B", u"-C", u"-S", u"-t", u"-n", u"-H", u"-o"}) {
+        if (arg == flag) return true;
+    }
+    return false;
+}
+bool IsIgnoredFlagWithValue(std::u16string_view arg) { return arg == u"-W" || arg == u"-w" || arg == u"-T"; }
 
 // A whole number from 0 to the search's limit, in plain digits.
 std::optional<int> ParseMaxArgument(const std::u16string& text) {
@@ -60,48 +101,88 @@ std::optional<int> ParseMaxArgument(const std::u16string& text) {
     return value <= kMaxSuggestionLimit ? std::optional<int>(value) : std::nullopt;
 }
 
+// One --name or --name=value option (the value may also be the next argument); false, with a
+// message written, when it is not usable.
+bool ParseLongOption(const std::u16string& arg, const std::vector<std::u16string>& args, std::size_t& i,
+                     Options& options, std::ostream& err) {
+    const std::size_t equals = arg.find(u'=');
+    const std::u16string name = arg.substr(0, equals);
+    auto value = [&]() -> std::optional<std::u16string> {
+        if (equals != std::u16string::npos) return arg.substr(equals + 1);
+        if (i + 1 < args.size()) return args[++i];
+        err << "morvane-check: " << Utf16ToUtf8(name) << " needs a value\n";
+        return std::nullopt;
+    };
+    if (name == u"--help" && equals == std::u16string::npos) {
+        options.help = true;
+    } else if (name == u"--json" && equals == std::u16string::npos) {
+        options.json = true;
+    } else if (name == u"--dictionary") {
+        options.dictionary = value();
+        return options.dictionary.has_value();
+    } else if (name == u"--encoding") {
+        const std::optional<std::u16string> encoding = value();
+        if (!encoding) return false;
+        if (LowerCased(*encoding) != u"utf-8" && LowerCased(*encoding) != u"utf8") {
+            err << "morvane-check: the only encoding is utf-8, not \"" << Utf16ToUtf8(*encoding) << "\"\n";
+            return false;
+        }
+    } else if (name == u"--max") {
+        const std::optional<std::u16string> text = value();
+        if (!text) return false;
+        options.limit = ParseMaxArgument(*text);
+        if (!options.limit) {
+            err << "morvane-check: --max needs a whole number from 0 to " << kMaxSuggestionLimit << ", not \""
+                << Utf16ToUtf8(*text) << "\"\n";
+            return false;
+        }
+    } else {
+        err << "morvane-check: unknown option " << Utf16ToUtf8(arg) << " (see --help)\n";
+        return false;
+    }
+    return true;
+}
+
 // Nothing (with a message written) when the arguments are not usable.
 std::optional<Options> ParseArguments(const std::vector<std::u16string>& args, std::ostream& err) {
     Options options;
     bool wordsOnly = false;
+    std::vector<std::u16string> unknownFlags;  // single-dash texts: words, unless a mode takes no words
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::u16string& arg = args[i];
-        if (wordsOnly || arg.size() < 2 || arg.compare(0, 2, u"--") != 0) {
-            options.words.push_back(arg);
-            continue;
-        }
-        if (arg == u"--") {
-            wordsOnly = true;
-            continue;
-        }
-        const std::size_t equals = arg.find(u'=');
-        const std::u16string name = arg.substr(0, equals);
-        auto value = [&]() -> std::optional<std::u16string> {
-            if (equals != std::u16string::npos) return arg.substr(equals + 1);
+        auto next = [&]() -> std::optional<std::u16string> {
             if (i + 1 < args.size()) return args[++i];
-            err << "morvane-check: " << Utf16ToUtf8(name) << " needs a value\n";
+            err << "morvane-check: " << Utf16ToUtf8(arg) << " needs a value\n";
             return std::nullopt;
         };
-        if (name == u"--help" && equals == std::u16string::npos) {
-            options.help = true;
-        } else if (name == u"--json" && equals == std::u16string::npos) {
-            options.json = true;
-        } else if (name == u"--dictionary") {
-            options.dictionary = value();
-            if (!options.dictionary) return std::nullopt;
-        } else if (name == u"--max") {
-            const std::optional<std::u16string> text = value();
-            if (!text) return std::nullopt;
-            options.limit = ParseMaxArgument(*text);
-            if (!options.limit) {
-                err << "morvane-check: --max needs a whole number from 0 to " << kMaxSuggestionLimit << ", not \""
-                    << Utf16ToUtf8(*text) << "\"\n";
-                return std::nullopt;
-            }
-        } else {
-            err << "morvane-check: unknown option " << Utf16ToUtf8(arg) << " (see --help)\n";
+        if (wordsOnly || arg.size() < 2 || arg[0] != u'-') {
+            options.words.push_back(arg);
+        } else if (arg == u"-a" || arg == u"-l" || arg == u"-v" || arg == u"-vv") {
+            options.mode = arg == u"-a" ? Mode::Pipe : arg == u"-l" ? Mode::List : Mode::Version;
+        } else if (arg == u"-d" || arg == u"-p") {
+            std::optional<std::u16string>& target = arg == u"-d" ? options.dictionary : options.personalWords;
+            target = next();
+            if (!target) return std::nullopt;
+        } else if (IsIgnoredFlag(arg)) {
+        } else if (IsIgnoredFlagWithValue(arg)) {
+            if (!next()) return std::nullopt;
+        } else if (arg[1] != u'-') {
+            unknownFlags.push_back(arg);
+            options.words.push_back(arg);
+        } else if (arg == u"--") {
+            wordsOnly = true;
+        } else if (!ParseLongOption(arg, args, i, options, err)) {
             return std::nullopt;
         }
+    }
+    if (options.mode != Mode::Words && !options.words.empty()) {
+        if (!unknownFlags.empty()) {
+            err << "morvane-check: unknown option " << Utf16ToUtf8(unknownFlags.front()) << " (see --help)\n";
+        } else {
+            err << "morvane-check: -a and -l read their text from standard input, not \""
+                << Utf16ToUtf8(options.words.front()) << "\"\n";
+        }
+        return std::nullopt;
     }
     return options;
 }
@@ -184,6 +265,50 @@ void WriteReadableLine(std::ostream& out, std::u16string_view word, const CheckR
     }
 }
 
+// A client that waits for each answer gets it at once; text that arrives in a block is
+// answered in blocks.
+void FlushUnlessInputWaits(CheckCommandContext& context) {
+    if (context.in.rdbuf()->in_avail() <= 0) context.out.flush();
+}
+
+// The words of the command line, else the lines of standard input; 1 when one was not found.
+int CheckWords(const Options& options, const WordList& words, int limit, CheckCommandContext& context) {
+    bool allFound = true;
+    auto check = [&](std::u16string_view word) {
+        const CheckResult result = CheckWord(word, words, limit);
+        allFound = allFound && result.found;
+        if (options.json) {
+            WriteJsonLine(context.out, word, result);
+        } else {
+            WriteReadableLine(context.out, word, result);
+        }
+    };
+    if (!options.words.empty()) {
+        for (const std::u16string& word : options.words) check(word);
+    } else {
+        std::string line;
+        while (std::getline(context.in, line)) {
+            if (!line.empty() && line.back() == '\r' && !context.in.eof()) line.pop_back();
+            check(Utf8ToUtf16(line));
+            FlushUnlessInputWaits(context);
+        }
+    }
+    return allFound ? 0 : 1;
+}
+
+// A missing list is an empty one; one that cannot be read is reported.
+bool LoadPersonalWords(const std::u16string& path, PersonalWords& personal, CheckCommandContext& context) {
+    if (!context.host.FileExists(path)) return true;
+    const FileReadResult file = context.host.ReadWholeFile(path);
+    if (!file.ok) {
+        context.err << "morvane-check: could not read the personal word list " << Utf16ToUtf8(path) << ": "
+                    << Utf16ToUtf8(file.reason) << '\n';
+        return false;
+    }
+    personal.LoadFileText({file.bytes.data.get(), file.bytes.size});
+    return true;
+}
+
 }  // namespace
 
 int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext& context) {
@@ -191,6 +316,10 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
     if (!options) return 2;
     if (options->help) {
         context.out << kCheckCommandUsage;
+        return 0;
+    }
+    if (options->mode == Mode::Version) {
+        context.out << kPipeVersionLine << '\n';
         return 0;
     }
 
@@ -201,25 +330,26 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         context.host);
     if (dictionary.DictionaryMissing()) return 2;
 
-    bool allFound = true;
-    auto check = [&](std::u16string_view word) {
-        const CheckResult result = CheckWord(word, dictionary.Words(), limit);
-        allFound = allFound && result.found;
-        if (options->json) {
-            WriteJsonLine(context.out, word, result);
-        } else {
-            WriteReadableLine(context.out, word, result);
-        }
-    };
-
-    if (!options->words.empty()) {
-        for (const std::u16string& word : options->words) check(word);
+    int status = 0;
+    if (options->mode == Mode::Words) {
+        status = CheckWords(*options, dictionary.Words(), limit, context);
     } else {
-        std::string line;
-        while (std::getline(context.in, line)) {
-            if (!line.empty() && line.back() == '\r' && !context.in.eof()) line.pop_back();
-            check(Utf8ToUtf16(line));
-            context.out.flush();  // answers arrive as words do, for editors that pipe
+        const std::u16string path = options->personalWords.value_or(context.personalWordsPath);
+        PersonalWords personal;
+        if (!LoadPersonalWords(path, personal, context)) return 2;
+        if (options->mode == Mode::List) {
+            ListUnknownWords(context.in, dictionary.Words(), personal, context.out);
+        } else {
+            context.out << kPipeVersionLine << '\n';
+            PipeSession session(
+                dictionary.Words(), limit, personal,
+                [&](std::string_view text) { return context.replaceFile(path, text); }, context.out, context.err);
+            std::string line;
+            while (std::getline(context.in, line)) {
+                if (!line.empty() && line.back() == '\r') line.pop_back();
+                session.HandleLine(line);
+                FlushUnlessInputWaits(context);
+            }
         }
     }
     context.out.flush();
@@ -227,7 +357,7 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         context.err << "morvane-check: could not write the results\n";
         return 2;
     }
-    return allFound ? 0 : 1;
+    return status;
 }
 
 }  // namespace morvane

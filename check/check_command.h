@@ -1,7 +1,9 @@
 #pragma once
 // morvane-check: checks words as the check window does and prints what its list would show.
+#include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/dictionary.h"
@@ -15,9 +17,13 @@ struct CheckCommandContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    std::u16string personalWordsPath;  // when no -p names one
+    // Replaces a file's content whole or not at all; returns why it failed, or the empty text.
+    std::function<std::u16string(const std::u16string& path, std::string_view bytes)> replaceFile;
 };
 
-// Exit status: 0 when every word was found, 1 when one was not, 2 on a usage or file error.
+// Exit status: 0 when every word was found (and after the pipe and list modes), 1 when one
+// was not, 2 on a usage or file error.
 int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext& context);
 
 extern const char kCheckCommandUsage[];

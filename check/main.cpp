@@ -8,7 +8,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     morvane::ConsoleHost host;
     morvane::CheckCommandContext context{host,      morvane::ExecutableDirectory(), morvane::kPathSeparator,
-                                         std::cin, std::cout,                       std::cerr};
+                                         std::cin,  std::cout,
+                                         std::cerr, morvane::DefaultPersonalWordsPath(),
+                                         morvane::ReplaceFileContent};
     try {
         return morvane::RunCheckCommand(morvane::CommandLineArguments(argc, argv), context);
     } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #pragma once
 // What morvane-check needs from the operating system, one file per platform.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/dictionary.h"
@@ -32,5 +33,12 @@ extern const char16_t kPathSeparator;
 std::vector<std::u16string> CommandLineArguments(int argc, char** argv);
 // Standard input and output carry bytes exactly (no CR LF translation).
 void UseBinaryStandardStreams();
+
+// Where the personal word list lives when no -p names it: in the user's data folder.
+std::u16string DefaultPersonalWordsPath();
+// Replaces the file's content without ever leaving a partial file: the bytes go to a new file
+// in the same folder (made when missing), flushed to the disk, which is then renamed over the
+// old one. Returns why it failed, the old file untouched, or the empty text when it is done.
+std::u16string ReplaceFileContent(const std::u16string& path, std::string_view bytes);
 
 }  // namespace morvane

@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "platform.h"
-#include "utf8.h"
+#include "engine/utf8.h"
 
 namespace morvane {
 
@@ -86,5 +87,58 @@ std::vector<std::u16string> CommandLineArguments(int argc, char** argv) {
 }
 
 void UseBinaryStandardStreams() {}
+
+std::u16string DefaultPersonalWordsPath() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    std::string folder;
+    if (data != nullptr && data[0] == '/') {
+        folder = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::string(home != nullptr ? home : ".") + "/.local/share";
+    }
+    return Utf8ToUtf16(folder + "/morvane/personal-words");
+}
+
+namespace {
+
+std::u16string Failure(const std::string& what, const std::string& path) {
+    return Utf8ToUtf16("could not " + what + " " + path + ": " + std::strerror(errno));
+}
+
+// Makes the folder and those above it that are missing.
+bool MakeFolders(const std::string& folder) {
+    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+        const std::string part = folder.substr(0, slash);
+        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        if (slash == std::string::npos) return true;
+    }
+}
+
+}  // namespace
+
+std::u16string ReplaceFileContent(const std::u16string& path, std::string_view bytes) {
+    const std::string target = Utf16ToUtf8(path);
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+    if (!MakeFolders(folder)) return Failure("make the folder", folder);
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return Failure("write a file in", folder);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    std::u16string failure;
+    if (done < bytes.size() || ::fsync(fd) != 0) failure = Failure("write", temporary);
+    ::fchmod(fd, 0644);
+    if (::close(fd) != 0 && failure.empty()) failure = Failure("write", temporary);
+    if (failure.empty() && ::rename(temporary.c_str(), target.c_str()) != 0) failure = Failure("replace", target);
+    if (!failure.empty()) ::unlink(temporary.c_str());
+    return failure;
+}
 
 }  // namespace morvane

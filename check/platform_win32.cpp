@@ -5,14 +5,17 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "platform.h"
 #include "support/app_paths.h"
 #include "support/file_operations.h"
 #include "support/system_code_page.h"
+#include "support/system_error_text.h"
 #include "support/text_convert.h"
 #include "support/win_dictionary_host.h"
-#include "utf8.h"
+#include "engine/utf8.h"
 
 namespace morvane {
 
@@ -44,6 +47,38 @@ std::vector<std::u16string> CommandLineArguments(int, char**) {
 void UseBinaryStandardStreams() {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+}
+
+std::u16string DefaultPersonalWordsPath() {
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    const std::wstring folder = appData != nullptr && appData[0] != L'\0' ? appData : ApplicationDirectory();
+    return ToU16(folder + L"\\Morvane\\personal-words.txt");
+}
+
+std::u16string ReplaceFileContent(const std::u16string& path, std::string_view bytes) {
+    const std::wstring target = ToWide(path);
+    auto failure = [](const std::wstring& what) { return ToU16(what + L": " + SystemErrorText(GetLastError())); };
+    const std::size_t slash = target.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        const std::wstring folder = target.substr(0, slash);
+        if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+            return failure(L"could not make the folder " + folder);
+        }
+    }
+    const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return failure(L"could not write " + temporary);
+    DWORD written = 0;
+    bool ok = bytes.size() <= MAXDWORD &&
+              WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size() && FlushFileBuffers(file);
+    std::u16string result = ok ? std::u16string() : failure(L"could not write " + temporary);
+    CloseHandle(file);
+    if (ok && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        result = failure(L"could not replace " + target);
+    }
+    if (!result.empty()) DeleteFileW(temporary.c_str());
+    return result;
 }
 
 }  // namespace morvane

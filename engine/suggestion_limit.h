@@ -5,6 +5,9 @@
 
 namespace morvane {
 
+// The limit when the settings name none, and the one a refused value leaves at start-up.
+inline constexpr int kDefaultSuggestionLimit = 10;
+
 // The text read as a number the way the settings file's values are read: optional spaces
 // around it, an optional sign, digits with an optional fraction after a full stop and an
 // optional exponent; rounded to the nearest whole number, an exact half to the even one.

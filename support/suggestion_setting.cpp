@@ -29,12 +29,14 @@ SettingNotice BadSuggestionLimitNotice(const std::wstring& settingsPath, const s
     notice.text = L"The setting MaxSuggestions=\"" + ShortenedForDisplay(value) + L"\" in the [Options] section of\r\n" +
                   settingsPath + L"\r\nis not a whole number of suggestions from 0 to " +
                   std::to_wstring(kMaxSuggestionLimit) +
-                  L".\r\n\r\nMorvane keeps its previous limit (10 when it starts) until the value is corrected.";
+                  L".\r\n\r\nMorvane keeps its previous limit (" + std::to_wstring(kDefaultSuggestionLimit) +
+                  L" when it starts) until the value is corrected.";
     return notice;
 }
 
 std::optional<int> SuggestionLimitReader::Read(const std::wstring& settingsPath) {
-    const std::wstring value = ReadIniValue(kOptionsSection, kMaxSuggestionsKey, kDefaultMaxSuggestions, settingsPath);
+    const std::wstring value = ReadIniValue(kOptionsSection, kMaxSuggestionsKey,
+                                            std::to_wstring(kDefaultSuggestionLimit), settingsPath);
     const std::optional<int> limit = ParseSuggestionLimit(ToU16(value));
     // Noted before telling: the message box runs a message loop in which another read of the
     // same value may happen, and it must not open a second box.

@@ -8,12 +8,13 @@
 #include <string>
 #include <utility>
 
+#include "engine/suggestion_limit.h"
+
 namespace morvane {
 
 inline constexpr wchar_t kOptionsSection[] = L"Options";
 inline constexpr wchar_t kMaxSuggestionsKey[] = L"MaxSuggestions";
-inline constexpr wchar_t kDefaultMaxSuggestions[] = L"10";
-inline constexpr int kStartupSuggestionLimit = 10;  // used at start-up when the value is refused
+inline constexpr int kStartupSuggestionLimit = kDefaultSuggestionLimit;  // used at start-up when the value is refused
 
 struct SettingNotice {
     std::wstring text;
@@ -29,7 +30,7 @@ public:
     using Tell = std::function<void(const SettingNotice&)>;
     explicit SuggestionLimitReader(Tell tell) : tell_(std::move(tell)) {}
 
-    // The limit from [Options] MaxSuggestions (the text "10" when the key is absent), or
+    // The limit from [Options] MaxSuggestions (kDefaultSuggestionLimit when the key is absent), or
     // nothing when the value is not a whole number from 0 to 32767 after rounding. A refused
     // value is told once per reader, settings file and value; later reads of it stay quiet.
     std::optional<int> Read(const std::wstring& settingsPath);

@@ -8,9 +8,10 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
   wine wine64 xvfb xauth x11-apps imagemagick
   wamerican wamerican-insane python3 zip file
-  wixl msitools"
-# installed without their recommends, which would bring a settings tool and more
-lean_packages="openbox"
+  wixl msitools
+  aspell aspell-en hunspell hunspell-en-us"
+# installed without their recommends, which would bring a settings tool, a mail server and more
+lean_packages="openbox emacs-nox"
 
 missing=""
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

@@ -2,6 +2,7 @@
 // exit statuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "fake_dictionary_host.h"
@@ -13,20 +14,29 @@ namespace {
 const std::u16string kDir = u"/opt/morvane";
 const std::u16string kDictionary = u"/opt/morvane/Morvane.dictionary";
 const std::u16string kSettings = u"/opt/morvane/Settings.ini";
+const std::u16string kPersonal = u"/home/me/personal-words";
+const std::string kBanner = "@(#) International Ispell Version 3.1.20 (but really Morvane 1.0.0)\n";
 
 class CheckCommandTest : public ::testing::Test {
 protected:
     CheckCommandTest() {
-        host.files[kDictionary] = "bad\r\nbed\r\nbid\r\ncaf\xE9\r\nhello\r\nreceive";
+        host.files[kDictionary] = "bad\r\nbed\r\nbid\r\ncaf\xE9\r\nco-op\r\ndon't\r\nhello\r\nreceive";
     }
 
     int Run(std::vector<std::u16string> args, const std::string& input = "") {
+        in.clear();
         in.str(input);
-        CheckCommandContext context{host, kDir, u'/', in, out, err};
+        auto replace = [this](const std::u16string& path, std::string_view bytes) -> std::u16string {
+            if (saveFails) return u"the disk is full";
+            host.files[path] = bytes;
+            return {};
+        };
+        CheckCommandContext context{host, kDir, u'/', in, out, err, kPersonal, replace};
         return RunCheckCommand(args, context);
     }
 
     testing::FakeHost host;
+    bool saveFails = false;
     std::istringstream in;
     std::ostringstream out, err;
 };
@@ -107,6 +117,86 @@ TEST_F(CheckCommandTest, HelpDescribesTheContract) {
     EXPECT_EQ(Run({u"--help"}), 0);
     for (const char* part : {"--dictionary FILE", "--max N", "--json", "Exit status", "standard input"}) {
         EXPECT_NE(out.str().find(part), std::string::npos) << part;
+    }
+}
+
+TEST_F(CheckCommandTest, PipeModeAnswersEachLineAsEditorsExpect) {
+    struct Case {
+        const char* what;
+        std::string input, output;
+    };
+    const Case cases[] = {
+        {"found, suggestions, none; offsets count the ^", "^hello bda xyz\n",
+         "*\n& bda 3 7: bad, bed, bid\n# xyz 11\n\n"},
+        {"a line without ^ is text too, offsets from its start", "bda hello\r\n", "& bda 3 0: bad, bed, bid\n*\n\n"},
+        {"characters before a word, a surrogate pair as one", "^\xCE\xBB\xCF\x8C \xF0\x9F\x98\x80 bda\n",
+         "& bda 3 6: bad, bed, bid\n\n"},
+        {"bytes that are not UTF-8 count as the characters that replace them", "^\xFF\xFE\xE2\x82xyz\n",
+         "# xyz 4\n\n"},
+        {"apostrophes and hyphens only between letters", "^'don't' co-op -xyz- a--b 3d\n",
+         "*\n*\n# xyz 16\n# a 21\n# b 24\n# d 27\n\n"},
+        {"terse mode prints only what is not found", "!\n^hello bda\n%\n^hello\n", "& bda 3 7: bad, bed, bid\n\n*\n\n"},
+        {"an empty line, and the modes that change nothing", "\n+tex\n-\n~html\n^bed\n", "\n*\n\n"},
+        {"personal and session words count as found, case ignored",
+         "*Zork\n&PLUGH\n@xyzzy\n^zork Plugh XYZZY\n", "*\n*\n*\n\n"},
+    };
+    for (const Case& c : cases) {
+        out.str("");
+        EXPECT_EQ(Run({u"-a"}, c.input), 0) << c.what;
+        EXPECT_EQ(out.str(), kBanner + c.output) << c.what;
+    }
+    EXPECT_EQ(host.files.count(kPersonal), 0u) << "saved only when asked";
+}
+
+TEST_F(CheckCommandTest, PersonalWordsAreSavedOnRequestAndFoundInTheNextSession) {
+    host.files[kPersonal] = "Frob\r\n\nzork\n";
+    EXPECT_EQ(Run({u"-a"}, "*Quux\n&PLUGH\n*zork\n@xyzzy\n#\n"), 0);
+    EXPECT_EQ(host.files[kPersonal], "Frob\nzork\nQuux\nplugh\n");
+
+    out.str("");
+    EXPECT_EQ(Run({u"-l"}, "frob QUUX plugh xyzzy\nbda zork\n"), 0);
+    EXPECT_EQ(out.str(), "xyzzy\nbda\n");
+
+    // A failed save is told and changes nothing; the session goes on.
+    saveFails = true;
+    out.str("");
+    EXPECT_EQ(Run({u"-a"}, "*blorb\n#\n^blorb\n"), 0);
+    EXPECT_EQ(out.str(), kBanner + "*\n\n");
+    EXPECT_NE(err.str().find("the disk is full"), std::string::npos);
+    EXPECT_EQ(host.files[kPersonal], "Frob\nzork\nQuux\nplugh\n");
+
+    host.unreadable[u"/elsewhere/words"] = u"access denied";
+    EXPECT_EQ(Run({u"-l", u"-p", u"/elsewhere/words"}), 2);
+    EXPECT_NE(err.str().find("access denied"), std::string::npos);
+}
+
+TEST_F(CheckCommandTest, ListModeAndLongLines) {
+    EXPECT_EQ(Run({u"-l", u"--max", u"0"}, "hello bda\nxyz don't bda\n\xFFqq"), 0);
+    EXPECT_EQ(out.str(), "bda\nxyz\nbda\nqq\n");
+
+    std::string line = "^";
+    for (int i = 0; i < 100000; ++i) line += "bda hello ";  // 1 MB
+    out.str("");
+    EXPECT_EQ(Run({u"-a", u"-d", kDictionary, u"--max=1"}, line + "\n^xyz\n"), 0);
+    const std::string text = out.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 200000 + 1 + 2);
+    EXPECT_NE(text.find("& bda 1 999991: bad\n*\n\n# xyz 1\n\n"), std::string::npos);
+}
+
+TEST_F(CheckCommandTest, EditorsFlagsAreAcceptedAndOthersRefused) {
+    EXPECT_EQ(Run({u"-vv"}), 0);
+    EXPECT_EQ(out.str(), kBanner);
+    out.str("");
+    EXPECT_EQ(Run({u"-a", u"-m", u"-B", u"-C", u"-S", u"-t", u"-n", u"-H", u"-o", u"-W", u"3", u"-w", u"'",
+                   u"-T", u"latin1", u"--encoding=utf-8", u"-d", kDictionary, u"-p", u"/nowhere/words"},
+                  "bda\n"),
+              0);
+    EXPECT_EQ(out.str(), kBanner + "& bda 3 0: bad, bed, bid\n\n");
+    for (const auto& args : std::vector<std::vector<std::u16string>>{
+             {u"-a", u"-x"}, {u"-l", u"word"}, {u"-a", u"--encoding=latin1"}, {u"-a", u"-d"}, {u"-l", u"-W"}}) {
+        err.str("");
+        EXPECT_EQ(Run(args), 2);
+        EXPECT_FALSE(err.str().empty());
     }
 }
 

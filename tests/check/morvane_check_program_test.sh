@@ -16,4 +16,17 @@ lines=$(printf 'teh\r\nwierd\nthe\n' | "$program" | wc -l)
 
 "$program" --dictionary /nonexistent/words word 2>/dev/null; [ $? -eq 2 ] || fail "a missing dictionary should exit 2"
 "$program" --bogus 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option should exit 2"
+# The personal word list on disk: made with its folders in the default place, replaced whole,
+# and left as it was when the new one cannot be written (a file size limit stands in for a
+# full disk; it also stops root, which a read-only folder would not).
+dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
+printf '*Zork\n#\n' | XDG_DATA_HOME=$dir/data "$program" -a >/dev/null || fail "the pipe mode should exit 0"
+[ "$(cat "$dir/data/morvane/personal-words")" = Zork ] || fail "the personal list was not saved in the default place"
+printf 'old\n' > "$dir/words"
+long=$(head -c 3000 /dev/zero | tr '\0' q)
+out=$( (trap '' XFSZ; ulimit -f 1; printf '*%s\n#\n^%s\n' "$long" "$long" | "$program" -a -p "$dir/words") 2>"$dir/err")
+[ "$(cat "$dir/words")" = old ] || fail "a failed save changed the old list"
+[ "$(ls "$dir")" = "$(printf 'data\nerr\nwords')" ] || fail "a failed save left a file behind: $(ls "$dir")"
+grep -q "could not write" "$dir/err" || fail "a failed save was not told: $(cat "$dir/err")"
+[ "$(echo "$out" | tail -n +2)" = "*" ] || fail "the session did not go on: $out"
 echo "morvane-check behaves"

@@ -1,5 +1,6 @@
 #pragma once
-// UTF-8 at the command line's edges, UTF-16 inside.
+// UTF-8 <-> UTF-16, for text that crosses into or out of the program as UTF-8 (the
+// command line's streams, web addresses).
 #include <string>
 #include <string_view>
 
