@@ -71,10 +71,11 @@ HWND CreateHostWindow(HINSTANCE instance) {
 
 void StartUp() {
     ProcessState& process = Process();
-    process.SettingsPath = ApplicationDirectory() + L"\\Settings.ini";
+    SpellingState& spelling = process.Spelling;
+    spelling.SettingsPath = ApplicationDirectory() + L"\\Settings.ini";
     // A refused value has been reported by the reader; start-up then uses 10.
-    process.MaxSuggestionCount =
-        ReadSuggestionLimit(process.SettingsPath).value_or(kStartupSuggestionLimit);
+    spelling.MaxSuggestionCount =
+        ReadSuggestionLimit(spelling.SettingsPath).value_or(kStartupSuggestionLimit);
     if (AddTrayIcon() == 1) HookHostWindow(process.HostWindow);
 }
 

@@ -40,7 +40,7 @@ void ToggleCheckWindow() {
         process.MainWindowShown = false;
     } else {
         process.MainWindowShown = true;
-        RunStep([] { ShowCheckWindowModeless(); });
+        RunStep([&] { ShowCheckWindowModeless(process.Spelling); });
     }
 }
 

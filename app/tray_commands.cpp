@@ -31,7 +31,7 @@ void RunTrayCommand(UINT_PTR command) {
 
 void ShowCheckWindowFromMenu() {
     Process().MainWindowShown = true;
-    ShowCheckWindowModal();
+    ShowCheckWindowModal(Process().Spelling);
 }
 
 std::wstring ReadMePath() {

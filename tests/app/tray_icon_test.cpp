@@ -121,7 +121,8 @@ TEST_F(TrayShellTest, StartUpSubclassesOnlyWhenTheIconWasAddedAndShutDownPutsThe
     g_notifyResult = FALSE;
     StartUp();
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);
-    EXPECT_EQ(Process().SettingsPath.substr(Process().SettingsPath.size() - 13), L"\\Settings.ini");
+    const std::wstring& settingsPath = Process().Spelling.SettingsPath;
+    EXPECT_EQ(settingsPath.substr(settingsPath.size() - 13), L"\\Settings.ini");
     g_notifyResult = 2;  // nonzero, but not exactly 1
     StartUp();
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);

@@ -92,9 +92,9 @@ bool IsCheckWindowLoaded() {
     return g_window && !g_window->Unloading();
 }
 
-void ShowCheckWindowModeless() {
+void ShowCheckWindowModeless(SpellingState& spelling) {
     if (IsCheckWindowLoaded()) return;
-    const auto window = std::make_shared<CheckWindow>(false);
+    const auto window = std::make_shared<CheckWindow>(spelling, false);
     g_window = window;
     const DialogTemplate form(kWindowStyle, kWindowExtendedStyle, kCheckWindowCaption);
     const HWND dialog = CreateDialogIndirectParamW(ProgramInstance(), form.Get(), nullptr,
@@ -108,9 +108,9 @@ void ShowCheckWindowModeless() {
     SetForegroundWindow(dialog);
 }
 
-void ShowCheckWindowModal() {
+void ShowCheckWindowModal(SpellingState& spelling) {
     if (IsCheckWindowLoaded()) return;
-    const auto window = std::make_shared<CheckWindow>(true);
+    const auto window = std::make_shared<CheckWindow>(spelling, true);
     g_window = window;
     const DialogTemplate form(kWindowStyle | WS_VISIBLE, kWindowExtendedStyle,
                               kCheckWindowCaption);

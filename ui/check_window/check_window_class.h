@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/check_window/button_picture.h"
+#include "ui/check_window/check_window.h"
 
 namespace morvane {
 
@@ -16,7 +17,7 @@ inline constexpr UINT kYieldEndMessage = WM_APP + 2;  // ends Check's round of w
 // message, so the object outlives a window destroyed from a nested message loop.
 class CheckWindow : public std::enable_shared_from_this<CheckWindow> {
 public:
-    explicit CheckWindow(bool modal) : modal_(modal) {}
+    CheckWindow(SpellingState& spelling, bool modal) : spelling_(spelling), modal_(modal) {}
 
     // Events, each called by the dialog procedure.
     void OnLoad(HWND dialog);
@@ -43,6 +44,7 @@ private:
     std::wstring ListCurrentText() const;
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
 
+    SpellingState& spelling_;
     HWND dialog_ = nullptr;
     bool modal_;
     bool unloading_ = false;

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "app/process_state.h"
 #include "engine/check_list.h"
 #include "res/resource_ids.h"
 #include "support/app_paths.h"
@@ -72,12 +71,12 @@ void CheckWindow::OnLoad(HWND dialog) {
     LayOut();
     CentreOnScreen();
     static WinDictionaryHost host;
-    Process().WordDictionary.LoadDictionary(ToU16(DictionaryPath()), host);
+    spelling_.WordDictionary.LoadDictionary(ToU16(DictionaryPath()), host);
     SetFocus(Control(kIdWordBox));
 }
 
 void CheckWindow::OnActivate() {
-    if (Process().WordDictionary.DictionaryMissing()) PostMessageW(dialog_, kUnloadMessage, 0, 0);
+    if (spelling_.WordDictionary.DictionaryMissing()) PostMessageW(dialog_, kUnloadMessage, 0, 0);
 }
 
 void CheckWindow::OnCheck() {
@@ -94,17 +93,16 @@ void CheckWindow::OnCheck() {
 
     const HWND list = Control(kIdWordList);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    ProcessState& process = Process();
     // A refused value has been reported by the reader; the previous limit stays.
-    if (const std::optional<int> limit = ReadSuggestionLimit(process.SettingsPath)) {
-        process.MaxSuggestionCount = *limit;
+    if (const std::optional<int> limit = ReadSuggestionLimit(spelling_.SettingsPath)) {
+        spelling_.MaxSuggestionCount = *limit;
     }
     HandleWaitingMessages(dialog_);
     if (Unloading()) return;  // closed while the messages were handled
 
     const BusyCursor busy;
     const CheckResult result =
-        CheckWord(typed, process.WordDictionary.Words(), process.MaxSuggestionCount);
+        CheckWord(typed, spelling_.WordDictionary.Words(), spelling_.MaxSuggestionCount);
     for (const std::u16string& entry : result.entries) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
     }

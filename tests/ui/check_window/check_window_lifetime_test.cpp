@@ -8,6 +8,8 @@
 namespace morvane {
 namespace {
 
+SpellingState g_spelling;
+
 HWND FindCheckWindow() {
     const HWND found = FindWindowW(L"#32770", kCheckWindowCaption);
     const bool ours = found && GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId();
@@ -32,14 +34,14 @@ struct ModalObservation {
 void CALLBACK UnloadFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     g_seen = {true, IsCheckWindowLoaded(), FindCheckWindow()};
-    ShowCheckWindowModal();  // already loaded: returns at once
+    ShowCheckWindowModal(g_spelling);  // already loaded: returns at once
     UnloadCheckWindow();
 }
 
 TEST(CheckWindowLifetime, ModalShowReturnsOnlyOnceTheWindowIsUnloaded) {
     g_seen = {};
     ASSERT_NE(SetTimer(nullptr, 0, 200, &UnloadFromTimer), 0u);
-    ShowCheckWindowModal();
+    ShowCheckWindowModal(g_spelling);
     EXPECT_TRUE(g_seen.timerRan);
     EXPECT_TRUE(g_seen.loadedWhileShown);
     EXPECT_NE(g_seen.window, nullptr);
@@ -48,14 +50,14 @@ TEST(CheckWindowLifetime, ModalShowReturnsOnlyOnceTheWindowIsUnloaded) {
 }
 
 TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscapeReplacesIt) {
-    ShowCheckWindowModeless();
+    ShowCheckWindowModeless(g_spelling);
     PumpWaitingMessages();
     ASSERT_TRUE(IsCheckWindowLoaded());
     const HWND window = FindCheckWindow();
     ASSERT_NE(window, nullptr);
     SetDlgItemTextW(window, kIdWordBox, L"kept");
-    ShowCheckWindowModeless();
-    ShowCheckWindowModal();
+    ShowCheckWindowModeless(g_spelling);
+    ShowCheckWindowModal(g_spelling);
     SendMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape
     PumpWaitingMessages();
     EXPECT_EQ(FindCheckWindow(), window);
