@@ -26,7 +26,9 @@ trap finish EXIT
 echo "installer_test: making the scratch prefix $WINEPREFIX"
 "$WINE" wineboot -i >/dev/null 2>&1
 timeout 120 "$SERVER" -w
-"$SERVER" -p
+# Kept between the steps, and for at most 30 s once the last of them ends, even if this
+# script is killed.
+"$SERVER" -p30
 # Wine's services and desktop (with its notification area) started off the test's pipes.
 "$WINE" wineboot </dev/null >/dev/null 2>&1
 "$WINE" "$tests_exe" "$package" "$version" "$next_package" "$next_version" "$shipped"
