@@ -36,13 +36,17 @@ void FirstLetterScan::ScanUpTo(const char* data, std::size_t available, bool atE
         }
         if (!atEnd && available < 2) return;
         NoteEntry(data, 0, atEnd ? available : available + 1, 0);
+        checkpoints_.push_back({0, 1});
+        nextCheckpoint_ = kCheckpointBytes;
         entries_ = 1;
         next_ = 1;  // a LF at 0 ends no pair
     }
     if (!atEnd && available < next_ + 2) return;
     const std::size_t size = atEnd ? available : available + 1;  // "not the end" while reading
 #if defined(__SSE2__)
-    // Sixteen possible LFs at a time, with the bytes before and after them. In a sorted list
+    // Sixteen possible LFs at a time, with the bytes before and after them (the search
+    // structures find CR LF pairs with ScanLineBreaks of line_breaks.h, which looks at nothing
+    // else; this scan stays apart to read the first bytes in the same pass). In a sorted list
     // nearly every entry begins like one of the two entries before it: a block whose entries
     // all do is only counted. Pairs are counted in byte lanes, added up before one overflows.
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), zero = _mm_setzero_si128();
@@ -56,6 +60,10 @@ void FirstLetterScan::ScanUpTo(const char* data, std::size_t available, bool atE
         blocksCounted = 0;
     };
     for (; next_ + 18 <= available; next_ += 16) {
+        if (next_ >= nextCheckpoint_) {
+            addUpLanes();
+            NoteCheckpoint();
+        }
         const __m128i pairEnds = _mm_and_si128(_mm_cmpeq_epi8(load(next_), lf), _mm_cmpeq_epi8(load(next_ - 1), cr));
         __m128i fresh = pairEnds;
         if (haveRecent_) {
@@ -78,6 +86,7 @@ void FirstLetterScan::ScanUpTo(const char* data, std::size_t available, bool atE
 #endif
     const std::size_t last = atEnd ? available : available - 2;
     for (; next_ < last; ++next_) {
+        if (next_ >= nextCheckpoint_) NoteCheckpoint();
         if (data[next_] == '\n' && data[next_ - 1] == '\r') NoteEntry(data, next_ + 1, size, entries_++);
     }
 }

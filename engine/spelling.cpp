@@ -33,17 +33,24 @@ std::u16string Lowered(std::u16string_view word) {
 
 // The numerator of WordSimilarity: 3 less the difference in length, plus the positions at
 // which the words agree from the front and from the back. All candidates of one search share
-// the denominator, so this alone ranks them.
-std::int64_t SimilarityPoints(std::u16string_view loweredWord, std::string_view entry, const ByteTables& tables) {
-    const std::size_t la = loweredWord.size();
-    const std::size_t lb = entry.size();
+// the denominator, so this alone ranks them. lowerA(i) and lowerB(i) give the lower-cased
+// characters of the typed word (length la) and the candidate (length lb).
+template <typename LowerA, typename LowerB>
+std::int64_t AgreementPoints(std::size_t la, std::size_t lb, LowerA lowerA, LowerB lowerB) {
     std::int64_t points = 3 - static_cast<std::int64_t>(la > lb ? la - lb : lb - la);
     const std::size_t common = std::min(la, lb);
     for (std::size_t i = 0; i < common; ++i) {
-        if (tables.lower[static_cast<unsigned char>(entry[i])] == loweredWord[i]) ++points;
-        if (tables.lower[static_cast<unsigned char>(entry[lb - 1 - i])] == loweredWord[la - 1 - i]) ++points;
+        if (lowerA(i) == lowerB(i)) ++points;
+        if (lowerA(la - 1 - i) == lowerB(lb - 1 - i)) ++points;
     }
     return points;
+}
+
+// The same for a lower-cased word and an entry's bytes, decoded through the list's tables.
+std::int64_t SimilarityPoints(std::u16string_view loweredWord, std::string_view entry, const ByteTables& tables) {
+    return AgreementPoints(
+        loweredWord.size(), entry.size(), [&](std::size_t i) { return loweredWord[i]; },
+        [&](std::size_t i) { return tables.lower[static_cast<unsigned char>(entry[i])]; });
 }
 
 struct Candidate {
@@ -70,6 +77,7 @@ bool IsInDictionary(const WordList& words, std::u16string_view word) {
     if (word.empty()) return true;
     if (words.Count() == 0) return false;
     WordList::Index& index = words.SearchIndex();
+    index.NoteLookup();
     const std::u16string lowered = Lowered(word);
     std::int64_t low = 0;
     std::int64_t high = words.Count() - 1;
@@ -97,15 +105,10 @@ std::u16string PhoneticKey(std::u16string_view word) {
 }
 
 double WordSimilarity(std::u16string_view a, std::u16string_view b) {
-    const std::size_t la = a.size();
-    const std::size_t lb = b.size();
-    std::int64_t points = 3 - static_cast<std::int64_t>(la > lb ? la - lb : lb - la);
-    const std::size_t common = std::min(la, lb);
-    for (std::size_t i = 0; i < common; ++i) {
-        if (LowerChar(a[i]) == LowerChar(b[i])) ++points;
-        if (LowerChar(a[la - 1 - i]) == LowerChar(b[lb - 1 - i])) ++points;
-    }
-    return static_cast<double>(points) / (2.0 * static_cast<double>(la) + 3.0);
+    const std::int64_t points = AgreementPoints(
+        a.size(), b.size(), [&](std::size_t i) { return LowerChar(a[i]); },
+        [&](std::size_t i) { return LowerChar(b[i]); });
+    return static_cast<double>(points) / (2.0 * static_cast<double>(a.size()) + 3.0);
 }
 
 std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16string_view word,
@@ -119,16 +122,13 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     const ByteTables& tables = index.Tables();
     const std::u16string key = PhoneticKey(word);
     const std::u16string lowered = Lowered(word);
-    KeyHash keyHash;
-    for (char16_t c : key) keyHash.Add(c);
 
     // The candidates, in list order: entries of the run with the same key that score above 0.
+    std::vector<std::string_view> matches;
+    index.FindKeyMatches(words, lowered[0], key, matches);
     std::vector<Candidate> candidates;
-    const WordList::Index::Run& run = index.RunOf(words, lowered[0]);
-    for (const auto& keyed : run.Bucket(keyHash.Short())) {
-        if (keyed.keyHash != keyHash.Short()) continue;
-        const std::string_view entry(words.Bytes().data() + keyed.offset, keyed.length);
-        if (!index.EntryKeyEquals(entry, key)) continue;
+    candidates.reserve(matches.size());
+    for (const std::string_view entry : matches) {
         const std::int64_t points = SimilarityPoints(lowered, entry, tables);
         if (points > 0) candidates.push_back({points, entry});
     }

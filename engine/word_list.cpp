@@ -4,7 +4,6 @@
 #include <array>
 
 #include "char_case.h"
-#include "first_letter_scan.h"
 #include "word_list_index.h"
 
 namespace morvane {
@@ -16,6 +15,8 @@ WordList::WordList(FileBytes bytes, const AnsiCodePage& codePage, FirstLetterSca
     : bytes_(std::move(bytes)), codePage_(codePage) {
     scan.Finish(bytes_.data.get(), bytes_.size);
     count_ = scan.EntryCount();
+    checkpoints_ = scan.TakeCheckpoints();
+    if (count_ > 0) checkpoints_.push_back({static_cast<std::uint32_t>(bytes_.size), count_});
     // Bytes that decode to the same letter, case ignored, share one run: keep the earliest.
     for (int b = 0; b < 256; ++b) {
         const FirstLetterScan::Start* start = scan.FirstEntryBeginningWith(static_cast<unsigned char>(b));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "code_page.h"
+#include "first_letter_scan.h"
 
 namespace morvane {
 
@@ -20,8 +21,6 @@ struct FileBytes {
     std::unique_ptr<char[]> data;
     std::size_t size = 0;
 };
-
-class FirstLetterScan;  // first_letter_scan.h
 
 class WordList {
 public:
@@ -64,6 +63,7 @@ private:
     AnsiCodePage codePage_;
     std::int64_t count_ = 0;
     std::vector<LetterStart> firstIndexByLetter_;  // sorted by letter
+    std::vector<EntryCheckpoint> checkpoints_;     // from the load, ending with {size, count}
     mutable std::unique_ptr<Index> index_;
 };
 

@@ -1,13 +1,18 @@
 #pragma once
-// The search structures of a WordList, built the first time they are needed:
-// - where every entry starts, for the binary search of lookup;
+// The search structures of a WordList, built as they are needed, so that the first Check
+// after a load costs little more than the Check itself:
+// - where every entry starts, for the binary search of lookup: a few thousand bytes at a
+//   time, those around the entries a lookup probes (the load's checkpoints say which), and
+//   all of it once lookups have become common;
 // - for each first-letter run, its entries grouped by a hash of their phonetic key, so that
-//   a search examines only the entries that may share the typed word's key.
-// Both give exactly what a walk over the whole list would find.
+//   a search examines only the entries that may share the typed word's key. The first search
+//   of a letter walks its run instead; the second builds the groups.
+// All give exactly what a walk over the whole list would find.
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,36 +48,51 @@ public:
 
     const ByteTables& Tables() const { return tables_; }
     std::string_view EntryBytes(std::int64_t index);
+    // A lookup begins: after a few, every entry's start is found at once.
+    void NoteLookup();
 
+    // The entries of the run of `lowered` (from the first entry of the list that begins with
+    // it up to the first entry after that which does not) whose phonetic key is exactly `key`,
+    // in list order.
+    void FindKeyMatches(const WordList& list, char16_t lowered, std::u16string_view key,
+                        std::vector<std::string_view>& matches);
+
+    // Whether the entry's phonetic key is exactly `key`, stopping at the first difference.
+    bool EntryKeyEquals(std::string_view entry, std::u16string_view key) const;
+
+private:
     struct KeyedEntry {
         std::uint32_t offset;
         std::uint32_t length;
         std::uint32_t keyHash;
     };
     struct Run {
+        int searches = 0;
+        bool grouped = false;
         std::vector<std::uint32_t> bucketStart;  // bucket b holds entries[bucketStart[b] .. bucketStart[b+1])
         std::vector<KeyedEntry> entries;         // in list order within each bucket
         std::uint32_t mask = 0;
-        std::span<const KeyedEntry> Bucket(std::uint32_t keyHash) const;
     };
-    // The run of the entries that begin with `lowered`, from the first such entry of the
-    // list up to the first entry after it that does not.
-    const Run& RunOf(const WordList& list, char16_t lowered);
-
-    // Whether the entry's phonetic key is exactly `key`, stopping at the first difference.
-    bool EntryKeyEquals(std::string_view entry, std::u16string_view key) const;
-
-private:
-    std::uint32_t EntryEnd(std::uint32_t start) const;  // the CR of the CR LF after it, or the end
+    // Calls onEntry(start, end) for each entry from the one at `start` on, in order, until it
+    // returns false; end is the CR of the CR LF after the entry, or the end of the list.
+    template <typename OnEntry>
+    void ForEachEntryFrom(std::uint32_t start, OnEntry&& onEntry) const;
     std::uint32_t EntryKeyHash(std::string_view entry) const;
-    void BuildStarts();
+    void GroupRun(Run& run, std::uint32_t start, char16_t lowered);
+    void FindStart(std::int64_t index);
+    void BuildChunk(std::size_t chunk);
 
     const char* data_;
     std::uint32_t size_;
     std::int64_t count_;
     ByteTables tables_;
-    std::unique_ptr<std::uint32_t[]> starts_;  // built on first lookup
-    std::unordered_map<char16_t, Run> runs_;   // built a letter at a time
+    std::span<const EntryCheckpoint> checkpoints_;  // chunk c: the entries that start after
+                                                    // checkpoint c, up to checkpoint c + 1
+    std::unique_ptr<std::uint32_t[]> starts_;       // written a chunk at a time
+    std::vector<bool> chunkBuilt_;
+    bool allStarts_ = false;
+    int lookupsBeforeAllStarts_ = 16;
+    std::unordered_map<char16_t, Run> runs_;
 };
 
 }  // namespace morvane
