@@ -340,7 +340,7 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         if (options->mode == Mode::List) {
             ListUnknownWords(context.in, dictionary.Words(), personal, context.out);
         } else {
-            context.out << kPipeVersionLine << '\n';
+            context.out << kPipeVersionLine << '\n' << std::flush;  // clients wait for it before writing
             PipeSession session(
                 dictionary.Words(), limit, personal,
                 [&](std::string_view text) { return context.replaceFile(path, text); }, context.out, context.err);

@@ -6,6 +6,7 @@
 int main(int argc, char** argv) {
     morvane::UseBinaryStandardStreams();
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);  // answers are flushed when they are due (RunCheckCommand), not before every read
     morvane::ConsoleHost host;
     morvane::CheckCommandContext context{host,      morvane::ExecutableDirectory(), morvane::kPathSeparator,
                                          std::cin,  std::cout,

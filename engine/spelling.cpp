@@ -137,7 +137,17 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     const std::size_t cut = std::min(candidates.size(), static_cast<std::size_t>(maxSuggestionCount));
     const std::size_t kept = std::min(candidates.size(), cut + 1);
     const auto better = [](const Candidate& a, const Candidate& b) { return a.points > b.points; };
-    std::stable_sort(candidates.begin(), candidates.end(), better);
+    if (candidates.size() <= 32) {
+        // The usual few: an insertion sort, which needs no buffer as stable_sort does.
+        for (std::size_t i = 1; i < candidates.size(); ++i) {
+            const Candidate moving = candidates[i];
+            std::size_t j = i;
+            for (; j > 0 && better(moving, candidates[j - 1]); --j) candidates[j] = candidates[j - 1];
+            candidates[j] = moving;
+        }
+    } else {
+        std::stable_sort(candidates.begin(), candidates.end(), better);
+    }
 
     std::vector<std::u16string> result;
     result.reserve(cut + 1);
