@@ -14,11 +14,13 @@
 
 namespace morvane {
 
+// Where the personal word list is by default, as the help says it.
 #if defined(_WIN32)
-#define PERSONAL_DEFAULT "%APPDATA%\\Morvane\\personal-words.txt"
+#define MORVANE_PERSONAL_WORDS_DEFAULT "%APPDATA%\\Morvane\\personal-words.txt"
 #else
-#define PERSONAL_DEFAULT "$XDG_DATA_HOME/morvane/personal-words,\n" \
-    "                     else ~/.local/share/morvane/personal-words"
+#define MORVANE_PERSONAL_WORDS_DEFAULT \
+    "$XDG_DATA_HOME/morvane/personal-words, else\n" \
+    "                     ~/.local/share/morvane/personal-words"
 #endif
 
 const char kCheckCommandUsage[] =
@@ -61,11 +63,13 @@ const char kCheckCommandUsage[] =
     "order met; exit status 0 once the text is read, 2 on a usage or file error.\n"
     "\n"
     "  -d FILE            the dictionary, as --dictionary\n"
-    "  -p FILE            the personal word list, UTF-8, one word per line (default: " PERSONAL_DEFAULT ")\n"
+    "  -p FILE            the personal word list, UTF-8, one word per line; by default\n"
+    "                     " MORVANE_PERSONAL_WORDS_DEFAULT "\n"
     "  -v, -vv            print the version line and exit\n"
     "  --encoding=utf-8   accepted: text is always UTF-8\n"
     "  -m -B -C -S -t -n -H -o -W N -w CHARS -T FMT\n"
     "                     accepted for the editors that pass them; they change nothing\n";
+#undef MORVANE_PERSONAL_WORDS_DEFAULT
 
 namespace {
 
