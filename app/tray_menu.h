@@ -26,13 +26,6 @@ static_assert(kMenuItemRecordSize == 44, "the 32-bit menu-item record's first la
 static_assert(sizeof(TPMPARAMS) == 20, "the 32-bit tracking parameters are 20 bytes");
 #endif
 
-struct MenuTraits {  // CreatePopupMenu
-    using Handle = HMENU;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DestroyMenu(h); }
-};
-using UniqueMenu = UniqueHandle<MenuTraits>;
-
 struct TrayMenuItem {
     const char* text;  // nullptr for a separator
     UINT id;

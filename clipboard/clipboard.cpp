@@ -7,7 +7,6 @@
 #include "clipboard/ansi_text.h"
 #include "clipboard/clipboard_errors.h"
 #include "clipboard/clipboard_session.h"
-#include "clipboard/gdi_handles.h"
 #include "clipboard/global_block.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard/platform_calls.h"
@@ -32,9 +31,9 @@ const VariantArray& BitmapList() {
 // Hands a block to the clipboard; a refused block is freed here.
 bool Offer(std::int32_t format, HGLOBAL data) {
     OwnedGlobalBlock block(data);
-    if (!block.get()) return false;
-    if (!Calls().SetClipboardData(static_cast<UINT>(format), block.get())) return false;
-    block.release();  // the system's now
+    if (!block) return false;
+    if (!Calls().SetClipboardData(static_cast<UINT>(format), block.Get())) return false;
+    block.Detach();  // the system's now
     return true;
 }
 
@@ -136,18 +135,18 @@ OlePicture CClipboard::GetData(std::int32_t Format) {
 bool CClipboard::SetData(const OlePicture& NewVal, std::int32_t Format) {
     if (Format != CF_BITMAP) return false;
 
-    OwnedBitmap copy([&NewVal] {
+    UniqueBitmap copy([&NewVal] {
         CMemoryDC memory;
         memory.Picture(NewVal);
         memory.TerminateKillsBitmap(false);
         return memory.hBitmap();  // survives the memory context
     }());
-    if (!copy.get()) return false;
+    if (!copy) return false;
 
     ClipboardSession clipboard;  // closed before a refused copy is deleted
     if (!clipboard.IsOpen()) return false;
-    if (!Calls().SetClipboardData(static_cast<UINT>(Format), copy.get())) return false;
-    copy.release();  // the system's now
+    if (!Calls().SetClipboardData(static_cast<UINT>(Format), copy.Get())) return false;
+    copy.Detach();  // the system's now
     return true;
 }
 

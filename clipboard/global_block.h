@@ -5,28 +5,18 @@
 #include <cstddef>
 
 #include "clipboard/platform_calls.h"
+#include "support/unique_handle.h"
 
 namespace morvane {
 
-// A block this code owns until the clipboard accepts it (release()); freed otherwise.
-class OwnedGlobalBlock {
-public:
-    explicit OwnedGlobalBlock(HGLOBAL block = nullptr) : block_(block) {}
-    ~OwnedGlobalBlock() {
-        if (block_) Calls().GlobalFree(block_);
-    }
-    OwnedGlobalBlock(const OwnedGlobalBlock&) = delete;
-    OwnedGlobalBlock& operator=(const OwnedGlobalBlock&) = delete;
-    HGLOBAL get() const { return block_; }
-    HGLOBAL release() {
-        HGLOBAL block = block_;
-        block_ = nullptr;
-        return block;
-    }
-
-private:
-    HGLOBAL block_;
+struct GlobalBlockTraits {  // GlobalAlloc, freed through the table of platform calls
+    using Handle = HGLOBAL;
+    static Handle Invalid() { return nullptr; }
+    static void Release(Handle h) { Calls().GlobalFree(h); }
 };
+
+// A block this code owns until the clipboard accepts it (Detach()); freed otherwise.
+using OwnedGlobalBlock = UniqueHandle<GlobalBlockTraits>;
 
 // A block locked for one scope, with the number of bytes it holds.
 class LockedGlobalBlock {

@@ -3,7 +3,7 @@
 #include <olectl.h>
 
 #include "clipboard/clipboard_errors.h"
-#include "clipboard/gdi_handles.h"
+#include "support/unique_handle.h"
 
 namespace morvane {
 
@@ -27,8 +27,8 @@ bool IsBitmapHandle(HBITMAP handle) {
 
 CMemoryDC::CMemoryDC() {
     {
-        ScreenDC screen;
-        m.DeviceContext = CreateCompatibleDC(screen.get());
+        const WindowDc screen(GetDesktopWindow());
+        m.DeviceContext.Reset(CreateCompatibleDC(screen.Get()));
     }
     m.RequestedWidth = 1;
     m.RequestedHeight = 1;
@@ -38,11 +38,10 @@ CMemoryDC::CMemoryDC() {
 
 CMemoryDC::~CMemoryDC() {
     if (m.CurrentBitmap) DeselectCurrentBitmap(m.TerminateKillsBitmap);
-    if (m.DeviceContext) DeleteDC(m.DeviceContext);
-}
+}  // the device context goes with its owner
 
 void CMemoryDC::DeselectCurrentBitmap(bool deleteOwnBitmap) {
-    SelectObject(m.DeviceContext, m.PreviousBitmap);
+    SelectObject(m.DeviceContext.Get(), m.PreviousBitmap);
     if (!m.BitmapIsAttached && deleteOwnBitmap && m.CurrentBitmap) DeleteObject(m.CurrentBitmap);
 }
 
@@ -55,9 +54,9 @@ void CMemoryDC::RebuildBitmap() {
     if (m.RequestedWidth <= 0 || m.RequestedHeight <= 0) return;
     if (m.CurrentBitmap) DeselectCurrentBitmap(true);  // an own bitmap goes whatever the flag says
     {
-        ScreenDC screen;
-        m.CurrentBitmap = CreateCompatibleBitmap(screen.get(), m.RequestedWidth, m.RequestedHeight);
-        m.PreviousBitmap = SelectObject(m.DeviceContext, m.CurrentBitmap);
+        const WindowDc screen(GetDesktopWindow());
+        m.CurrentBitmap = CreateCompatibleBitmap(screen.Get(), m.RequestedWidth, m.RequestedHeight);
+        m.PreviousBitmap = SelectObject(m.DeviceContext.Get(), m.CurrentBitmap);
     }
     DescribeCurrentBitmap();
     m.BitmapIsAttached = false;
@@ -66,7 +65,7 @@ void CMemoryDC::RebuildBitmap() {
 void CMemoryDC::AttachBitmap(HBITMAP handle) {
     DeselectCurrentBitmap(true);
     m.CurrentBitmap = handle;
-    m.PreviousBitmap = SelectObject(m.DeviceContext, handle);
+    m.PreviousBitmap = SelectObject(m.DeviceContext.Get(), handle);
     DescribeCurrentBitmap();
     m.RequestedWidth = m.BitmapInfo.bmWidth;
     m.RequestedHeight = m.BitmapInfo.bmHeight;
@@ -98,30 +97,30 @@ void CMemoryDC::Picture(const OlePicture& NewPict) {
     m.RequestedHeight = source.Height();
     m.RequestedWidth = source.Width();
     RebuildBitmap();
-    BitBlt(m.DeviceContext, 0, 0, m.RequestedWidth, m.RequestedHeight, source.hDC(), 0, 0, SRCCOPY);
+    BitBlt(m.DeviceContext.Get(), 0, 0, m.RequestedWidth, m.RequestedHeight, source.hDC(), 0, 0, SRCCOPY);
 }
 
 OlePicture CMemoryDC::Picture() const {
-    OwnedBitmap copy([this] {
+    UniqueBitmap copy([this] {
         CMemoryDC target;
         target.Height(m.RequestedHeight);
         target.Width(m.RequestedWidth);
         target.TerminateKillsBitmap(false);
-        BitBlt(target.hDC(), 0, 0, m.RequestedWidth, m.RequestedHeight, m.DeviceContext, 0, 0, SRCCOPY);
+        BitBlt(target.hDC(), 0, 0, m.RequestedWidth, m.RequestedHeight, m.DeviceContext.Get(), 0, 0, SRCCOPY);
         return target.hBitmap();  // survives the target: it no longer kills its bitmap
     }());
-    if (!copy.get()) return {};
+    if (!copy) return {};
 
     PICTDESC description{};
     description.cbSizeofstruct = sizeof(PICTDESC);
     description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = copy.get();
+    description.bmp.hbitmap = copy.Get();
     description.bmp.hpal = nullptr;
     IDispatch* created = nullptr;
     if (FAILED(OleCreatePictureIndirect(&description, IID_IDispatch, TRUE, reinterpret_cast<void**>(&created))) ||
         !created)
         return {};  // the copy is deleted with its owner
-    copy.release();  // the picture owns it now and deletes it when it is released
+    copy.Detach();  // the picture owns it now and deletes it when it is released
 
     IPictureDisp* picture = nullptr;
     created->QueryInterface(IID_IPictureDisp, reinterpret_cast<void**>(&picture));
@@ -130,11 +129,11 @@ OlePicture CMemoryDC::Picture() const {
 }
 
 COLORREF CMemoryDC::PixelColor(std::int32_t Row, std::int32_t Col) const {
-    return GetPixel(m.DeviceContext, Row, Col);
+    return GetPixel(m.DeviceContext.Get(), Row, Col);
 }
 
 void CMemoryDC::PixelColor(std::int32_t Row, std::int32_t Col, COLORREF NewColor) {
-    SetPixel(m.DeviceContext, Row, Col, ResolveSystemColor(NewColor));
+    SetPixel(m.DeviceContext.Get(), Row, Col, ResolveSystemColor(NewColor));
 }
 
 COLORREF CMemoryDC::ResolveSystemColor(COLORREF color) {

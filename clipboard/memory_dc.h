@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "clipboard/ole_picture.h"
+#include "support/unique_handle.h"
 
 namespace morvane {
 
@@ -46,7 +47,7 @@ public:
     bool TerminateKillsBitmap() const { return m.TerminateKillsBitmap; }
     void TerminateKillsBitmap(bool NewVal) { m.TerminateKillsBitmap = NewVal; }
 
-    HDC hDC() const { return m.DeviceContext; }
+    HDC hDC() const { return m.DeviceContext.Get(); }
     std::int32_t bmType() const { return m.BitmapInfo.bmType; }
     std::int32_t WidthBytes() const { return m.BitmapInfo.bmWidthBytes; }
     std::int16_t Planes() const { return static_cast<std::int16_t>(m.BitmapInfo.bmPlanes); }
@@ -64,7 +65,7 @@ private:
 
     struct Fields {
         BITMAP BitmapInfo{};
-        HDC DeviceContext = nullptr;
+        UniqueMemoryDc DeviceContext;
         HBITMAP CurrentBitmap = nullptr;
         bool BitmapIsAttached = false;
         HGDIOBJ PreviousBitmap = nullptr;

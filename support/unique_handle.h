@@ -1,7 +1,7 @@
 #pragma once
-// A move-only owner for a Win32 handle, one traits type for each way a handle is released
-// and for the value that means "no handle" (null for most, INVALID_HANDLE_VALUE for files
-// and file searches).
+// The owners of Win32 handles: UniqueHandle, move-only, with one traits type for each way a
+// handle is released and for the value that means "no handle" (null for most,
+// INVALID_HANDLE_VALUE for files and file searches), and a typed alias for each.
 #include <windows.h>
 
 #include <utility>
@@ -16,12 +16,9 @@ public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Detach()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, Traits::Invalid());
-        }
+        if (this != &other) Reset(other.Detach());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -34,6 +31,8 @@ public:
         if (Valid()) Traits::Release(handle_);
         handle_ = handle;
     }
+    // Hands the handle on: it is no longer released here.
+    Handle Detach() { return std::exchange(handle_, Traits::Invalid()); }
 
 private:
     Handle handle_ = Traits::Invalid();
@@ -49,7 +48,7 @@ struct FindHandleTraits {  // FindFirstFile
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Release(Handle h) { FindClose(h); }
 };
-struct KernelHandleTraits {  // processes, threads
+struct KernelHandleTraits {  // processes, threads, mutexes
     using Handle = HANDLE;
     static Handle Invalid() { return nullptr; }
     static void Release(Handle h) { CloseHandle(h); }
@@ -59,16 +58,53 @@ struct RegistryKeyTraits {  // RegOpenKeyEx, RegCreateKeyEx
     static Handle Invalid() { return nullptr; }
     static void Release(Handle h) { RegCloseKey(h); }
 };
-struct GdiObjectTraits {  // fonts, bitmaps, pens
-    using Handle = HGDIOBJ;
+template <typename GdiHandle>
+struct GdiObjectTraits {  // bitmaps, fonts, brushes: CreateFont, LoadImage, CreateSolidBrush...
+    using Handle = GdiHandle;
     static Handle Invalid() { return nullptr; }
     static void Release(Handle h) { DeleteObject(h); }
+};
+struct MemoryDcTraits {  // CreateCompatibleDC
+    using Handle = HDC;
+    static Handle Invalid() { return nullptr; }
+    static void Release(Handle h) { DeleteDC(h); }
+};
+struct MenuTraits {  // CreatePopupMenu
+    using Handle = HMENU;
+    static Handle Invalid() { return nullptr; }
+    static void Release(Handle h) { DestroyMenu(h); }
+};
+struct WindowTraits {  // CreateWindowEx
+    using Handle = HWND;
+    static Handle Invalid() { return nullptr; }
+    static void Release(Handle h) { DestroyWindow(h); }
 };
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
+
+// A window's device context (GetDC), held for one scope and released to that window.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
 
 }  // namespace morvane

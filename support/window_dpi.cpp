@@ -1,5 +1,7 @@
 #include "support/window_dpi.h"
 
+#include "support/unique_handle.h"
+
 namespace morvane {
 namespace {
 
@@ -14,9 +16,8 @@ GetDpiForWindowFunction FindGetDpiForWindow() {
 }
 
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
 

@@ -19,8 +19,8 @@ struct AboutDialog {
     HWND hwnd = nullptr;
     int dpi = 96;
     SysInfoEnvironment sysInfo;
-    UniqueGdiObject titleFont;
-    UniqueGdiObject logo;
+    UniqueFont titleFont;
+    UniqueBitmap logo;
 };
 
 struct ControlSpec {
@@ -78,8 +78,8 @@ void MakeTitleFont(AboutDialog& d) {
 void LoadLogo(AboutDialog& d) {
     RECT inside{};
     GetClientRect(GetDlgItem(d.hwnd, kIdIcon), &inside);
-    UniqueGdiObject logo(
-        LoadImageW(d.instance, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, inside.right, inside.bottom, 0));
+    UniqueBitmap logo(static_cast<HBITMAP>(
+        LoadImageW(d.instance, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, inside.right, inside.bottom, 0)));
     SendDlgItemMessageW(d.hwnd, kIdIcon, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo.Get()));
     d.logo = std::move(logo);  // the old picture goes once the control no longer shows it
 }
@@ -160,8 +160,8 @@ void FillLine(HDC dc, const TwipsLine& line, int dpi, COLORREF colour) {
     const int thickness = TwipsToPixels(line.thicknessTwips, dpi);
     const RECT r{TwipsToPixels(line.left, dpi), TwipsToPixels(line.top, dpi), TwipsToPixels(line.right, dpi),
                  TwipsToPixels(line.top, dpi) + (thickness > 0 ? thickness : 1)};
-    const UniqueGdiObject brush(CreateSolidBrush(colour));
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.Get()));
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.Get());
 }
 
 void OnPaint(AboutDialog& d) {
@@ -232,17 +232,11 @@ INT_PTR CALLBACK AboutDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DestroyWindow(h); }
-};
-
 }  // namespace
 
 void ShowAboutDialogCentred(HINSTANCE instance, const SysInfoEnvironment& sysInfo) {
     // An owned window has no taskbar button: the owner is a window that is never shown.
-    const UniqueHandle<WindowTraits> owner(
+    const UniqueWindow owner(
         CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
     AboutDialog dialog;
     dialog.instance = instance;

@@ -3,12 +3,6 @@
 namespace morvane {
 namespace {
 
-struct MemoryDcTraits {  // CreateCompatibleDC
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DeleteDC(h); }
-};
-
 // Keeps a bitmap selected into a DC for the scope, then puts the previous one back.
 class SelectedObject {
 public:
@@ -25,7 +19,7 @@ private:
 }  // namespace
 
 int MapLightGreyTo(HBITMAP dibSection, COLORREF face) {
-    UniqueHandle<MemoryDcTraits> dc(CreateCompatibleDC(nullptr));
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
     if (!dc) return 0;
     SelectedObject selected(dc.Get(), dibSection);
     RGBQUAD table[256];
@@ -45,9 +39,9 @@ int MapLightGreyTo(HBITMAP dibSection, COLORREF face) {
 }
 
 UniqueBitmap LoadButtonPicture(HINSTANCE instance, int resourceId) {
-    UniqueBitmap picture(LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0,
-                                    LR_CREATEDIBSECTION));
-    if (picture) MapLightGreyTo(static_cast<HBITMAP>(picture.Get()), GetSysColor(COLOR_BTNFACE));
+    UniqueBitmap picture(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId),
+                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (picture) MapLightGreyTo(picture.Get(), GetSysColor(COLOR_BTNFACE));
     return picture;
 }
 

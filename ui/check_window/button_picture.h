@@ -6,8 +6,6 @@
 
 namespace morvane {
 
-using UniqueBitmap = UniqueHandle<GdiObjectTraits>;
-
 // Loads a 16-colour bitmap resource of the program and turns its light grey into the
 // current button-face colour. Empty when the resource cannot be loaded.
 UniqueBitmap LoadButtonPicture(HINSTANCE instance, int resourceId);
