@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "clipboard/ansi_text.h"
 #include "clipboard/clipboard_session.h"
 #include "clipboard/platform_calls.h"
+#include "support/text_convert.h"
 
 namespace morvane {
 namespace {
@@ -56,7 +56,7 @@ std::wstring CClipFormats::GetName(std::int32_t nFmt) const {
     if (n <= 0) return L"Unknown: " + std::to_wstring(nFmt);
     // n counts the bytes before the terminating zero; never trust it past the buffer.
     const std::size_t length = n < kNameBufferSize ? static_cast<std::size_t>(n) : kNameBufferSize - 1;
-    return TextFromAnsi(std::string_view(buffer.data(), length));
+    return AnsiToWide(std::string_view(buffer.data(), length));
 }
 
 void CClipFormats::Refresh() {

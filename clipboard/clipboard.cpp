@@ -4,12 +4,12 @@
 #include <cwchar>
 #include <vector>
 
-#include "clipboard/ansi_text.h"
 #include "clipboard/clipboard_errors.h"
 #include "clipboard/clipboard_session.h"
 #include "clipboard/global_block.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard/platform_calls.h"
+#include "support/text_convert.h"
 
 namespace morvane {
 namespace {
@@ -96,7 +96,7 @@ std::wstring CClipboard::StringFromAnsiPointer(const void* address, std::size_t 
     const auto* bytes = static_cast<const char*>(address);
     const std::size_t n = strnlen(bytes, blockSize);
     if (n == 0) return {};
-    return TextFromAnsi(std::string_view(bytes, n));
+    return AnsiToWide(std::string_view(bytes, n));
 }
 
 std::wstring CClipboard::StringFromWidePointer(const void* address, std::size_t blockSize) {
@@ -110,7 +110,7 @@ bool CClipboard::SetText(std::wstring NewVal) {
     ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return false;  // nothing allocated
 
-    const std::string ansi = AnsiFromText(NewVal);
+    const std::string ansi = WideToAnsi(NewVal);
     const bool accepted = Offer(CF_TEXT, NewBlockWith(ansi.data(), ansi.size(), 1));
     // The UTF-16 text goes on whatever became of the ANSI text; its outcome is not reported.
     Offer(CF_UNICODETEXT, NewBlockWith(NewVal.data(), NewVal.size() * sizeof(wchar_t), sizeof(wchar_t)));

@@ -10,7 +10,8 @@ namespace morvane {
 std::u16string ToU16(std::wstring_view text);
 std::wstring ToWide(std::u16string_view text);
 
-// Characters the code page cannot hold become its default character.
+// Characters the code page cannot hold become its default character. A text too long for
+// the system's conversion (over INT_MAX units) throws std::length_error.
 std::string WideToAnsi(std::wstring_view text);
 std::wstring AnsiToWide(std::string_view bytes);
 
