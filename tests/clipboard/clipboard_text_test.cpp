@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "clipboard/clipboard.h"
 #include "clipboard/memory_dc.h"
@@ -122,13 +123,33 @@ TEST_F(RealClipboard, AnsiTextWithoutTerminatorIsReadOnlyToTheEndOfItsBlock) {
     EXPECT_EQ(CClipboard().GetText(), L"abcd");
 }
 
-TEST_F(RealClipboard, RefusedTextBlocksAreFreed) {
+// A text block that cannot be allocated is not offered, one refused is freed, and the other
+// is offered all the same.
+TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
+    static int allocations, failing;
+    ClipboardCalls flaky = RealClipboardCalls();
+    flaky.GlobalAlloc = [](UINT flags, SIZE_T bytes) { return ++allocations == failing ? nullptr : GlobalAlloc(flags, bytes); };
     ClipboardCalls refusing = RealClipboardCalls();
     refusing.SetClipboardData = [](UINT, HANDLE) -> HANDLE { return nullptr; };
-    RecordingCalls calls(refusing);
-    EXPECT_FALSE(CClipboard().SetText(L"refused"));
-    EXPECT_EQ(calls.Count("GlobalAlloc"), 2);
-    EXPECT_EQ(calls.BlocksOutstanding(), 0);
+    const struct {
+        const ClipboardCalls& behind;
+        int failing;
+        bool accepted;
+        std::vector<std::intptr_t> offered;
+    } cases[] = {{flaky, 1, false, {CF_UNICODETEXT}}, {flaky, 2, true, {CF_TEXT}},
+                 {refusing, 0, false, {CF_TEXT, CF_UNICODETEXT}}};
+    for (const auto& c : cases) {
+        allocations = 0;
+        failing = c.failing;
+        RecordingCalls calls(c.behind);
+        EXPECT_EQ(CClipboard().SetText(L"half"), c.accepted) << c.failing;
+        std::vector<std::intptr_t> offered;
+        for (const auto& call : calls.Calls()) {
+            if (call.name == "SetClipboardData") offered.push_back(call.args[0]);
+        }
+        EXPECT_EQ(offered, c.offered) << c.failing;
+        EXPECT_EQ(calls.BlocksOutstanding(), 0) << c.failing;
+    }
 }
 
 TEST_F(RealClipboard, EnumerationThatComesRoundAgainEnds) {
@@ -148,10 +169,22 @@ TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
     EXPECT_EQ(formats.GetName(-5), L"Unknown: -5");
     EXPECT_EQ(formats.GetName(17), L"Unknown: 17");
 
-    RecordingCalls calls;
-    EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
-    EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
-    EXPECT_TRUE(calls.Names().empty());
+    const std::wstring longest(255, L'n');
+    EXPECT_EQ(formats.GetName(static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str()))), longest);
+    {
+        RecordingCalls calls;
+        EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
+        EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
+        EXPECT_TRUE(calls.Names().empty());
+    }
+    // A name is cut to 255 characters, whatever length the system claims.
+    ClipboardCalls overlong = RealClipboardCalls();
+    overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) {
+        std::memset(name, 'x', static_cast<std::size_t>(size));
+        return size + 100;
+    };
+    RecordingCalls calls(overlong);
+    EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x'));
 }
 
 TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryRead) {
