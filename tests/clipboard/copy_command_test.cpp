@@ -35,15 +35,5 @@ TEST_F(CopyCommand, NothingOrABlankEntryLeavesTheClipboardAlone) {
     EXPECT_EQ(test::RawUnicodeText(), L"before");
 }
 
-TEST_F(CopyCommand, BusyClipboardAllocatesNothing) {
-    CClipboard().SetText(L"before");
-    test::ClipboardHolder holder;
-    ASSERT_TRUE(holder.Holding());
-    test::RecordingCalls calls;
-    CopyListTextToClipboard(L"word");
-    EXPECT_EQ(calls.Count("GlobalAlloc"), 0);
-    EXPECT_EQ(calls.Count("EmptyClipboard"), 0);
-}
-
 }  // namespace
 }  // namespace morvane
