@@ -36,10 +36,10 @@ HWND FindOurDialog(const wchar_t* caption, HWND owner = nullptr) {
     return nullptr;
 }
 
-// Polls check() for up to ten seconds; gives its first result that is not false or null.
+// Polls check() for up to thirty seconds; gives its first result that is not false or null.
 template <typename Check>
 auto WaitFor(Check check) {
-    for (int waited = 0; waited < 10000; waited += 10) {
+    for (int waited = 0; waited < 30000; waited += 10) {
         if (auto result = check()) return result;
         Sleep(10);
     }
@@ -108,6 +108,35 @@ std::array<int, 4> PixelsOf(TwipsRect twips, int dpi) {
     return {r.left, r.top, r.width, r.height};
 }
 
+// The client area, the controls' places, the logo and the title font at this resolution.
+void ExpectLaidOutAt(HWND dialog, int dpi) {
+    SCOPED_TRACE(::testing::Message() << dpi << " dots per inch");
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidth, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeight, dpi));
+    const std::pair<int, TwipsRect> places[] = {
+        {kIdOk, kOkRect},       {kIdIcon, kIconRect},   {kIdSysInfo, kSysInfoRect},         {kIdDisclaimer, kDisclaimerRect},
+        {kIdTitle, kTitleRect}, {kIdVersion, kVersionRect}, {kIdDescription, kDescriptionRect}};
+    for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
+    // The logo fills the picture box inside its sunken frame; the description is an ordinary text box.
+    const HWND icon = GetDlgItem(dialog, kIdIcon);
+    EXPECT_TRUE(GetWindowLongW(icon, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    RECT inside{};
+    GetClientRect(icon, &inside);
+    BITMAP logo{};
+    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(icon, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof logo, &logo);
+    EXPECT_EQ(std::pair(logo.bmWidth, logo.bmHeight), std::pair(inside.right, inside.bottom));
+    EXPECT_FALSE(GetWindowLongW(GetDlgItem(dialog, kIdDescription), GWL_STYLE) & ES_READONLY);
+
+    LOGFONTW title{};
+    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kIdTitle, WM_GETFONT, 0, 0)), sizeof title,
+               &title);
+    EXPECT_EQ(std::wstring(title.lfFaceName), L"MS Sans Serif");
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+    EXPECT_EQ(title.lfHeight, -MulDiv(135, dpi, 720));
+}
+
 TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndClosesWithEscape) {
     ASSERT_TRUE(RunDialog([](HWND dialog) {
         // The thanks, ending with a colon, then three sources with their addresses.
@@ -125,31 +154,13 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndClosesWithEscape)
         EXPECT_EQ(GetDlgCtrlID(FocusOf(dialog)), kIdOk);
         EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, kIdOk), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
 
-        const int dpi = WindowDpi(dialog);
-        RECT client{};
-        GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidth, dpi));
-        EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeight, dpi));
-        const std::pair<int, TwipsRect> places[] = {
-            {kIdOk, kOkRect},       {kIdIcon, kIconRect},   {kIdSysInfo, kSysInfoRect},         {kIdDisclaimer, kDisclaimerRect},
-            {kIdTitle, kTitleRect}, {kIdVersion, kVersionRect}, {kIdDescription, kDescriptionRect}};
-        for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
-        // The logo fills the picture box inside its sunken frame; the description is an ordinary text box.
-        const HWND icon = GetDlgItem(dialog, kIdIcon);
-        EXPECT_TRUE(GetWindowLongW(icon, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-        RECT inside{};
-        GetClientRect(icon, &inside);
-        BITMAP logo{};
-        GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(icon, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof logo, &logo);
-        EXPECT_EQ(std::pair(logo.bmWidth, logo.bmHeight), std::pair(inside.right, inside.bottom));
-        EXPECT_FALSE(GetWindowLongW(GetDlgItem(dialog, kIdDescription), GWL_STYLE) & ES_READONLY);
-
-        LOGFONTW title{};
-        GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, kIdTitle, WM_GETFONT, 0, 0)), sizeof title,
-                   &title);
-        EXPECT_EQ(std::wstring(title.lfFaceName), L"MS Sans Serif");
-        EXPECT_EQ(title.lfWeight, FW_BOLD);
-        EXPECT_EQ(title.lfHeight, -MulDiv(135, dpi, 720));
+        ExpectLaidOutAt(dialog, WindowDpi(dialog));
+        // Moved to a screen of twice the resolution, everything is laid out again.
+        const int dpi = 2 * WindowDpi(dialog);
+        RECT suggested{};
+        GetWindowRect(dialog, &suggested);
+        SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ExpectLaidOutAt(dialog, dpi);
 
         // No taskbar button: owned by a window that is never shown.
         const HWND owner = GetWindow(dialog, GW_OWNER);
