@@ -20,7 +20,7 @@ int Hold(const wchar_t* readyName, const wchar_t* releaseName, bool own) {
     if (!ready || !release || !window || !OpenClipboard(window)) return 1;
     if (own) EmptyClipboard();
     SetEvent(ready);
-    while (MsgWaitForMultipleObjects(1, &release, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    while (MsgWaitForMultipleObjects(1, &release, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
         for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
     }
     CloseClipboard();

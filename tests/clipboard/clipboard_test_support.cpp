@@ -66,12 +66,12 @@ ClipboardHolder::ClipboardHolder(bool takeOwnership) {
     release_ = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
     process_ = StartHelper(L"hold " + readyName + L" " + releaseName + (takeOwnership ? L" own" : L""));
     HANDLE either[] = {ready_, process_.hProcess};
-    holding_ = WaitForMultipleObjects(2, either, FALSE, 10000) == WAIT_OBJECT_0;
+    holding_ = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
 }
 
 ClipboardHolder::~ClipboardHolder() {
     SetEvent(release_);
-    WaitForSingleObject(process_.hProcess, 10000);
+    WaitForSingleObject(process_.hProcess, 30000);
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
     CloseHandle(ready_);
@@ -81,7 +81,7 @@ ClipboardHolder::~ClipboardHolder() {
 DWORD PasteInAnotherProcess(const std::wstring& expected) {
     const PROCESS_INFORMATION process = StartHelper(L"paste \"" + expected + L"\"");
     DWORD exitCode = 1;
-    WaitForSingleObject(process.hProcess, 10000);
+    WaitForSingleObject(process.hProcess, 30000);
     GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);

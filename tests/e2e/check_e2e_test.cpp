@@ -1,9 +1,11 @@
 // The real Morvane.exe's check window: Check, the suggestion limit and the settings value it
 // refuses, Look-up, Copy, and a dictionary that is missing or cannot be read.
+#include <tuple>
 #include <utility>
 
 #include "program_test.h"
 #include "ui/check_window/check_window_layout.h"
+#include "ui/twips.h"
 
 namespace morvane::e2e {
 namespace {
@@ -45,17 +47,29 @@ TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolution) {
     const HDC screen = GetDC(nullptr);
     const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    RECT client{}, frame{}, list{};
+    RECT client{}, frame{};
     GetClientRect(window_, &client);
-    EXPECT_EQ(client.right, MulDiv(2865, dotsPerInch, 1440));
-    EXPECT_EQ(client.bottom, MulDiv(2310, dotsPerInch, 1440));
+    EXPECT_EQ(client.right, TwipsToPixels(kClientWidthTwips, dotsPerInch));
+    EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeightTwips, dotsPerInch));
     GetWindowRect(window_, &frame);
     EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
     EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
-    GetWindowRect(GetDlgItem(window_, kIdWordList), &list);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&list), 2);
-    EXPECT_EQ(list.left, MulDiv(60, dotsPerInch, 1440));
-    EXPECT_EQ(list.top, MulDiv(1065, dotsPerInch, 1440));
+    ExpectFixedFrameWithCloseBoxOnly(window_);
+    // Every control in its place, made in tab order.
+    HWND child = GetWindow(window_, GW_CHILD);
+    for (const ControlLayout& control : kCheckWindowControls) {
+        while (child && !GetDlgCtrlID(child)) child = GetWindow(child, GW_HWNDNEXT);  // tooltips
+        ASSERT_EQ(child, GetDlgItem(window_, control.id)) << control.id;
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
+        const TwipsRect& twips = control.place;
+        EXPECT_EQ(std::tuple(place.left, place.top, place.right - place.left, place.bottom - place.top),
+                  std::tuple(TwipsToPixels(twips.left, dotsPerInch), TwipsToPixels(twips.top, dotsPerInch),
+                             TwipsToPixels(twips.width, dotsPerInch), TwipsToPixels(twips.height, dotsPerInch)))
+            << control.id;
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
 }
 
 TEST_F(CheckWindowE2E, ListsFoundWordsAsTypedOrRankedSuggestionsOrTheTwoFixedTexts) {
@@ -99,6 +113,7 @@ TEST_F(CheckWindowE2E, DoubleClickOpensTheEncodedSearchAddressAndNothingOnTheFix
     DoubleClickEntry(window_, 0);
     DoubleClickEntry(window_, 1);
     ASSERT_EQ(CheckWordAndRead(window_, L"recieve"), Entries{L"receive"});
+    DoubleClickEntry(window_, -1);  // nothing selected: the address with an empty value
     DoubleClickEntry(window_, 0);
     // Found words are listed as typed: this one carries characters that would otherwise split
     // or change the address.
@@ -106,13 +121,13 @@ TEST_F(CheckWindowE2E, DoubleClickOpensTheEncodedSearchAddressAndNothingOnTheFix
     ASSERT_EQ(CheckWordAndRead(window_, symbols), Entries{symbols});
     DoubleClickEntry(window_, 0);
 
-    const auto lines = WaitForRecordedCommandLines(recorder, 2);
-    ASSERT_EQ(lines.size(), 2u);
-    const std::string log = lines[0] + "\n" + lines[1];
-    EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=receive\""), std::string::npos)
-        << log;
-    EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=two%20%22words%22%20%26%20%23more\""),
-              std::string::npos) << log;
+    const auto lines = WaitForRecordedCommandLines(recorder, 3);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string log = lines[0] + "\n" + lines[1] + "\n" + lines[2];
+    for (const char* query : {"", "receive", "two%20%22words%22%20%26%20%23more"}) {
+        EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=" + std::string(query) + "\""), std::string::npos)
+            << query << " in " << log;
+    }
 }
 
 TEST_F(CheckWindowE2E, CopyPutsTheSelectedEntryOnTheClipboard) {
@@ -195,12 +210,9 @@ TEST(DictionaryE2E, UnreadableOrMissingIsToldAndTheWindowClosesUntilTheFileIsBac
               L"select repair to correct this missing file");
     // The window shows and unloads itself at once.
     EXPECT_TRUE(program.WaitUntilNoCheckWindow());
-    Sleep(300);
-    EXPECT_EQ(program.CheckWindow(), nullptr);
 
     folder.Write(L"Morvane.dictionary", kTestDictionary);
-    program.LeftClick();  // the flag again
-    Sleep(300);
+    EXPECT_TRUE(program.IconEventHandled(WM_LBUTTONUP));  // the flag again
     EXPECT_EQ(program.CheckWindow(), nullptr);
     program.LeftClick();
     const HWND window = program.WaitForCheckWindow();

@@ -113,14 +113,9 @@ void ScenarioFolder::Write(const std::wstring& name, const std::string& bytes) c
     std::ofstream(std::filesystem::path(File(name)), std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::wstring ScenarioFolder::CopyRecorderAs(const std::wstring& name) const {
-    CopyFileW(File(L"recorder.exe").c_str(), File(name).c_str(), FALSE);
-    return File(name);
-}
-
 std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorderPath,
                                                      std::size_t count) {
-    WaitUntil([&] { return RecordedCommandLines(recorderPath).size() >= count; }, 10000);
+    WaitUntil([&] { return RecordedCommandLines(recorderPath).size() >= count; });
     Sleep(300);
     return RecordedCommandLines(recorderPath);
 }
@@ -137,7 +132,7 @@ RunningProgram::RunningProgram(const std::wstring& program) {
     WaitUntil([&] {
         host_ = FindOwnWindow([](HWND w) { return ClassName(w) == kHostWindowClass; });
         return host_ != nullptr || WaitForExit(0);
-    }, 10000);
+    }, 2 * kPatience);
 }
 
 RunningProgram::~RunningProgram() {
@@ -145,9 +140,9 @@ RunningProgram::~RunningProgram() {
     if (!WaitForExit(0)) {
         // The host window's unload removes the icon; a program stuck in a box is ended.
         if (host_) PostMessageW(host_, WM_CLOSE, 0, 0);
-        if (!WaitForExit(3000)) {
+        if (!WaitForExit()) {
             TerminateProcess(process_.hProcess, 1);
-            WaitForExit(3000);
+            WaitForExit();
         }
     }
     CloseHandle(process_.hThread);
@@ -167,6 +162,11 @@ DWORD RunningProgram::ExitCode() const {
 
 void RunningProgram::IconEvent(LPARAM event) const {
     PostMessageW(host_, WM_USER + 1, 125, event);
+}
+
+bool RunningProgram::IconEventHandled(LPARAM event) const {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(host_, WM_USER + 1, 125, event, SMTO_NORMAL, kPatience, &result) != 0;
 }
 
 bool RunningProgram::ChooseMenuItem(int position) const {
@@ -283,11 +283,11 @@ void DoubleClickEntry(HWND checkWindow, int index) {
     // Sent, not posted: a posted one could be handled later, inside the next Check's yield.
     DWORD_PTR result = 0;
     SendMessageTimeoutW(checkWindow, WM_COMMAND, MAKEWPARAM(kIdWordList, LBN_DBLCLK),
-                        reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 5000, &result);
+                        reinterpret_cast<LPARAM>(list), SMTO_NORMAL, kPatience, &result);
 }
 
 RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::wstring name,
-                                             std::optional<std::wstring> value)
+                                             const std::wstring& value)
     : root_(root), key_(std::move(key)), name_(std::move(name)) {
     constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
     DWORD size = 0;
@@ -298,12 +298,8 @@ RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::w
                                 data_.data(), &size) == ERROR_SUCCESS;
         data_.resize(size);
     }
-    if (value) {
-        RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), REG_SZ, value->c_str(),
-                        static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-    } else {
-        RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
-    }
+    RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 RegistryValueOverride::~RegistryValueOverride() {

@@ -13,8 +13,11 @@
 
 namespace morvane::e2e {
 
+// How long a wait for the program lasts before it gives up: generous, for a busy machine.
+inline constexpr DWORD kPatience = 20000;
+
 // Polls every 10 ms until done() holds or the time is up.
-bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 5000);
+bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = kPatience);
 
 // The test dictionary: sorted by lower-cased form, CR LF between lines.
 inline constexpr char kTestDictionary[] =
@@ -34,8 +37,6 @@ public:
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
     void Write(const std::wstring& name, const std::string& bytes) const;
     void Remove(const std::wstring& name) const { DeleteFileW(File(name).c_str()); }
-    // A copy of the recorder under another name; its log is that path + ".log".
-    std::wstring CopyRecorderAs(const std::wstring& name) const;
 
 private:
     std::wstring path_;
@@ -58,11 +59,14 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     HWND Host() const { return host_; }  // nullptr when it never appeared
-    bool WaitForExit(DWORD milliseconds = 5000) const;
+    bool WaitForExit(DWORD milliseconds = kPatience) const;
     DWORD ExitCode() const;
 
     // A notification of the tray icon, as the shell posts it.
     void IconEvent(LPARAM event) const;
+    // The same notification sent: true once the program has handled it (a handler that runs
+    // a modal loop handles it inside that loop).
+    bool IconEventHandled(LPARAM event) const;
     void LeftClick() const { IconEvent(WM_LBUTTONUP); }
     void RightClick() const { IconEvent(WM_RBUTTONUP); }
     // Opens the tray menu and chooses the item at `position` (the separators are skipped by
@@ -75,7 +79,7 @@ public:
     HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption,
                      int childId = 0) const;
     HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption,
-                            int childId = 0, DWORD milliseconds = 5000) const;
+                            int childId = 0, DWORD milliseconds = kPatience) const;
     // The visible check window: message boxes may carry the same caption, but no word box.
     HWND CheckWindow() const { return ShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
     HWND WaitForCheckWindow() const {
@@ -83,7 +87,7 @@ public:
     }
     bool WaitUntilNoCheckWindow() const;
     // A message box (a dialog with the static text 0xFFFF) with this title.
-    HWND WaitForMessageBox(const std::wstring& title, DWORD milliseconds = 5000) const {
+    HWND WaitForMessageBox(const std::wstring& title, DWORD milliseconds = kPatience) const {
         return WaitForShownWindow(L"#32770", title, 0xFFFF, milliseconds);
     }
     // Waits for that box, presses OK and waits for it to go: its text, or nullopt if none came.
@@ -119,9 +123,7 @@ void DoubleClickEntry(HWND checkWindow, int index);
 // A registry value set for the length of a test and then put back as it was.
 class RegistryValueOverride {
 public:
-    // value nullopt: the value is removed for the length of the test.
-    RegistryValueOverride(HKEY root, std::wstring key, std::wstring name,
-                          std::optional<std::wstring> value);
+    RegistryValueOverride(HKEY root, std::wstring key, std::wstring name, const std::wstring& value);
     ~RegistryValueOverride();
     RegistryValueOverride(const RegistryValueOverride&) = delete;
     RegistryValueOverride& operator=(const RegistryValueOverride&) = delete;

@@ -10,6 +10,13 @@ using Entries = std::vector<std::wstring>;
 inline const Entries kNothingToSuggest{L"Word Not Found", L"No Suggestions :("};
 inline const Entries kFiveSuggestions{L"bad", L"bed", L"bid", L"bud", L"bead"};  // for "bda"
 
+// Both windows: a fixed frame with a close box and no minimise or maximise box.
+inline void ExpectFixedFrameWithCloseBoxOnly(HWND window) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU);
+}
+
 class ProgramE2E : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(program_.Host(), nullptr); }
