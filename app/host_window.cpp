@@ -10,7 +10,7 @@
 namespace morvane {
 namespace {
 
-LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM first, LPARAM last) {
+LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == TaskbarCreatedMessage() && message != 0) {
         OnTaskbarCreated();
         return 0;
@@ -22,7 +22,7 @@ LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM first, LPARAM l
     case WM_QUERYENDSESSION:
         return TRUE;  // never holds up a sign-out, shutdown or installer
     case WM_ENDSESSION:
-        OnSessionEnding(first != FALSE);
+        OnSessionEnding(wParam != FALSE);
         return 0;
     case WM_DESTROY:
         ShutDown();
@@ -34,7 +34,7 @@ LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM first, LPARAM l
     default:
         break;
     }
-    return DefWindowProcW(window, message, first, last);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 HICON LoadApplicationIcon(HINSTANCE instance, int size) {

@@ -8,13 +8,13 @@
 
 namespace morvane {
 
-LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM first, LPARAM last) {
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const ProcessState& process = Process();
     if (window != process.HostWindow || message != kTrayCallbackMessage) {
-        return CallWindowProcW(process.PreviousWindowProc, window, message, first, last);
+        return CallWindowProcW(process.PreviousWindowProc, window, message, wParam, lParam);
     }
-    // The icon identifier in `first` is not examined: the program has one icon.
-    RunStep([&] { OnTrayNotification(last); });
+    // The icon identifier in wParam is not examined: the program has one icon.
+    RunStep(L"the tray notification", [&] { OnTrayNotification(lParam); });
     return 0;
 }
 
@@ -34,13 +34,14 @@ void OnTrayNotification(LPARAM event) {
 void ToggleCheckWindow() {
     ProcessState& process = Process();
     // Each step runs even when the one before it failed.
-    RunStep([&] { SetForegroundWindow(process.HostWindow); });
+    RunStep(L"bringing the host window to the foreground",
+            [&] { SetForegroundWindow(process.HostWindow); });
     if (process.MainWindowShown) {
-        RunStep([] { UnloadCheckWindow(); });
+        RunStep(L"unloading the check window", [] { UnloadCheckWindow(); });
         process.MainWindowShown = false;
     } else {
         process.MainWindowShown = true;
-        RunStep([&] { ShowCheckWindowModeless(process.Spelling); });
+        RunStep(L"showing the check window", [&] { ShowCheckWindowModeless(process.Spelling); });
     }
 }
 

@@ -8,13 +8,14 @@ namespace morvane {
 inline constexpr LPARAM kLeftButtonReleased = WM_LBUTTONUP;    // 514
 inline constexpr LPARAM kRightButtonReleased = WM_RBUTTONUP;   // 517
 
-// Installed by HookHostWindow. The tray callback (1025) is handled here and answered with 0;
+// Installed by HookHostWindow. The tray callback (kTrayCallbackMessage) is handled here and
+// answered with 0;
 // every other message, and every message for another window, goes on to
 // Process().PreviousWindowProc. No failure leaves it.
-LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM first, LPARAM last);
+LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// What the icon's notification asks for: 514 toggles the check window, 517 opens the tray
-// menu, anything else does nothing.
+// What the icon's notification asks for: kLeftButtonReleased toggles the check window,
+// kRightButtonReleased opens the tray menu, anything else does nothing.
 void OnTrayNotification(LPARAM event);
 
 // A left click: unloads the check window when the tray shell last showed it, else shows it

@@ -5,6 +5,8 @@
 #include "app/host_window.h"
 #include "app/process_state.h"
 #include "app/single_instance.h"
+#include "support/debug_trace.h"
+#include "support/system_error_text.h"
 #include "ui/check_window/check_window.h"
 
 namespace {
@@ -31,7 +33,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                         ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     Process().Instance = instance;
-    if (!CreateHostWindow(instance)) return 1;
+    if (!CreateHostWindow(instance)) {
+        // The user sees nothing, as before any window exists; a developer sees why.
+        Trace(L"start-up failed: the host window could not be made: " + SystemErrorText(GetLastError()));
+        return 1;
+    }
     StartUp();
     return RunMessageLoop();
 }

@@ -12,8 +12,9 @@ inline constexpr wchar_t kReadMeMissingText[] =
     L"Rerun the installation program and choose \"repair\" to replace the file";
 inline constexpr UINT kReadMeMissingStyle = MB_OK | MB_ICONINFORMATION;  // 64
 
-// 106 shows the check window modally, 101 the About dialog, 108 opens the read-me file,
-// 103 ends the program; 0 (the menu was dismissed) and anything else do nothing.
+// kCommandShow shows the check window modally, kCommandAbout the About dialog,
+// kCommandReadMe opens the read-me file, kCommandExit ends the program; 0 (the menu was
+// dismissed) and anything else do nothing.
 void RunTrayCommand(UINT_PTR command);
 
 // "Show Morvane": MainWindowShown set, then the check window shown modally (an already

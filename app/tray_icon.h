@@ -16,8 +16,8 @@ inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
 static_assert(kTrayRecordSize == 88, "the 32-bit icon record's first layout is 88 bytes");
 #endif
 
-// The icon record: size, window, identifier 125, flags 7, callback 1025, icon, and the tip
-// followed by one NUL and spaces up to the field's 64th byte.
+// The icon record: size, window, kTrayIconId, kTrayIconFlags, kTrayCallbackMessage, icon,
+// and the tip followed by one NUL and spaces up to the field's 64th byte.
 NOTIFYICONDATAA MakeTrayIconRecord(HWND window, HICON icon);
 
 // Adds the host window's icon (Process().HostWindow) and keeps the record for its removal.

@@ -28,7 +28,7 @@ public:
     // Returns window handle of Clipboard owner.
     HWND Owner() const;
 
-    //  Clears the contents of a control or the system Clipboard.
+    // Empties the system clipboard; false when it cannot be opened or emptied.
     bool Clear();
 
     // A copy of the clipboard's bitmap as a new picture; none for any Format but 2
@@ -53,8 +53,8 @@ public:
     // other Format is refused. Does not empty the clipboard first.
     bool SetData(const OlePicture& NewVal, std::int32_t Format = CF_BITMAP);
 
-    // Puts a text string on the Clipboard object using the specified Clipboard object format.
-    // Offers CF_TEXT, then CF_UNICODETEXT; the result is whether CF_TEXT was accepted.
+    // Puts a text on the clipboard in two formats: CF_TEXT (ANSI), then CF_UNICODETEXT; the
+    // result is whether CF_TEXT was accepted.
     // Does not empty the clipboard first.
     bool SetText(std::wstring NewVal);
 

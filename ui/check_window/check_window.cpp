@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/text_convert.h"
-#include "ui/check_window/check_window_class.h"
+#include "ui/check_window/check_window_state.h"
 #include "ui/check_window/dialog_template.h"
 
 namespace morvane {
@@ -32,16 +32,16 @@ void OnCommand(CheckWindow& window, int id, int notification) {
     // IDCANCEL (Esc) does nothing: the window has no cancel button.
 }
 
-INT_PTR HandleMessage(CheckWindow& window, UINT message, WPARAM first, LPARAM last) {
+INT_PTR HandleMessage(CheckWindow& window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DPICHANGED:
-        window.OnDpiChanged(LOWORD(first), *reinterpret_cast<const RECT*>(last));
+        window.OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
     case WM_ACTIVATE:
-        if (LOWORD(first) != WA_INACTIVE) window.OnActivate();
+        if (LOWORD(wParam) != WA_INACTIVE) window.OnActivate();
         return FALSE;  // the dialog manager still restores the focus
     case WM_COMMAND:
-        OnCommand(window, LOWORD(first), HIWORD(first));
+        OnCommand(window, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_CLOSE:
     case kUnloadMessage:
@@ -52,8 +52,8 @@ INT_PTR HandleMessage(CheckWindow& window, UINT message, WPARAM first, LPARAM la
     }
 }
 
-INT_PTR CALLBACK CheckWindowProc(HWND dialog, UINT message, WPARAM first, LPARAM last) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, last);
+INT_PTR CALLBACK CheckWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
     auto* attached = reinterpret_cast<CheckWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!attached) return FALSE;
     const std::shared_ptr<CheckWindow> window = attached->shared_from_this();
@@ -68,7 +68,7 @@ INT_PTR CALLBACK CheckWindowProc(HWND dialog, UINT message, WPARAM first, LPARAM
             window->OnLoad(dialog);
             return FALSE;  // the focus has been put in the word box
         }
-        return HandleMessage(*window, message, first, last);
+        return HandleMessage(*window, message, wParam, lParam);
     } catch (const std::exception& failure) {
         ReportFailure(dialog, failure.what());
     } catch (...) {

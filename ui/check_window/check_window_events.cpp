@@ -14,7 +14,7 @@
 #include "support/win_dictionary_host.h"
 #include "support/window_dpi.h"
 #include "ui/check_window/check_window.h"
-#include "ui/check_window/check_window_class.h"
+#include "ui/check_window/check_window_state.h"
 #include "ui/check_window/copy_command.h"
 #include "ui/check_window/web_search_address.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// The check window's state and event handlers, used by its window procedure.
+// CheckWindow, the check window's C++ object: its state and the event handlers its window
+// procedure calls.
 #include <windows.h>
 
 #include <memory>
