@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs everything Morvane needs to build, run and test on Debian 12, and prepares the
-# project's own Wine prefix. Safe to run again: it installs only what is missing.
+# project's own Wine prefixes: the 64-bit one, and the emulated 32-bit Wine and its prefix
+# (tools/setup-win32.sh). Safe to run again: it installs only what is missing.
 set -eu
 
 packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
@@ -30,3 +31,4 @@ fi
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/tools/wine-prefix.sh"
+"$here/tools/setup-win32.sh"

@@ -1,16 +1,25 @@
 #!/bin/sh
 # Runs a command (usually ctest) inside one Wine session: one virtual X display with a
 # window manager, and one persistent Wine server that every Windows process shares.
-# Usage: tools/with-wine.sh COMMAND [ARG...]
+# Usage: tools/with-wine.sh [--win32] COMMAND [ARG...]
+# --win32: the session of the 32-bit Wine that tools/setup-win32.sh prepares, in its own
+# prefix; inside it, tools/wine-run.sh --win32 PROGRAM.exe [ARG...] runs a 32-bit program
+# (an installer: tools/with-wine.sh --win32 tools/wine-run.sh --win32 msiexec /i X.msi /qn).
+# Where 32-bit programs cannot run, it runs nothing, says why, and exits with status 77.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+wine_arch=win64
+case ${1:-} in --win32|--win64) wine_arch=${1#--}; shift ;; esac
+. "$here/wine-env.sh"
+reason=$(wine_unready)
+if [ -n "$reason" ]; then
+  echo "with-wine: 32-bit Windows programs NOT RUN: $reason" >&2
+  exit 77
 fi
-: "${WINEPREFIX:=$HOME/.wine-morvane}"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$here/wine-prefix.sh"
-WINE=/usr/lib/wine/wine64; SERVER=/usr/lib/wine/wineserver
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "--$wine_arch" "$@"
+fi
+"$here/wine-prefix.sh" "--$wine_arch"
 # Without a window manager every hide or destroy of a top-level window waits about 2 s.
 wm=""; if command -v openbox >/dev/null 2>&1; then openbox >/dev/null 2>&1 & wm=$!; fi
 # A server left by an earlier run that was killed would keep this one waiting: end it.
