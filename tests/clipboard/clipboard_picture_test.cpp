@@ -80,8 +80,8 @@ TEST_F(ClipboardPictures, NonBitmapDataRaisesTheErrorWithTheClipboardClosed) {
     static HBRUSH brush;
     brush = CreateSolidBrush(kRed);
     ClipboardCalls odd = RealClipboardCalls();
-    odd.GetPriorityClipboardFormat = [](UINT*, int) { return int{CF_BITMAP}; };
-    odd.GetClipboardData = [](UINT) -> HANDLE { return brush; };
+    odd.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_BITMAP}; };
+    odd.GetClipboardData = [](UINT) WINAPI -> HANDLE { return brush; };
     RecordingCalls calls(odd);
     EXPECT_THROW(clipboard.GetData(), InvalidHandleError);
     EXPECT_EQ(calls.Count("OpenClipboard"), 2);

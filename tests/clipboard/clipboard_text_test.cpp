@@ -96,8 +96,8 @@ TEST_F(RealClipboard, UnicodeTextIsReadWhenAnsiTextIsNotOffered) {
     block = GlobalAlloc(GMEM_FIXED, sizeof wide);
     std::memcpy(block, wide, sizeof wide);
     ClipboardCalls onlyWide = RealClipboardCalls();
-    onlyWide.GetPriorityClipboardFormat = [](UINT*, int) { return int{CF_UNICODETEXT}; };
-    onlyWide.GetClipboardData = [](UINT format) -> HANDLE { return format == CF_UNICODETEXT ? block : nullptr; };
+    onlyWide.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_UNICODETEXT}; };
+    onlyWide.GetClipboardData = [](UINT format) WINAPI -> HANDLE { return format == CF_UNICODETEXT ? block : nullptr; };
     RecordingCalls calls(onlyWide);
     EXPECT_EQ(CClipboard().GetText(), L"\u0416uk");
     EXPECT_EQ(calls.OpenNow(), 0);
@@ -114,11 +114,11 @@ TEST_F(RealClipboard, AnsiTextWithoutTerminatorIsReadOnlyToTheEndOfItsBlock) {
         return pages + 0x1000 - 4;
     }();
     ClipboardCalls unterminated = RealClipboardCalls();
-    unterminated.GetPriorityClipboardFormat = [](UINT*, int) { return int{CF_TEXT}; };
-    unterminated.GetClipboardData = [](UINT) -> HANDLE { return text; };
-    unterminated.GlobalLock = [](HGLOBAL block) -> LPVOID { return block; };
-    unterminated.GlobalUnlock = [](HGLOBAL) -> BOOL { return TRUE; };
-    unterminated.GlobalSize = [](HGLOBAL) -> SIZE_T { return 4; };
+    unterminated.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_TEXT}; };
+    unterminated.GetClipboardData = [](UINT) WINAPI -> HANDLE { return text; };
+    unterminated.GlobalLock = [](HGLOBAL block) WINAPI -> LPVOID { return block; };
+    unterminated.GlobalUnlock = [](HGLOBAL) WINAPI -> BOOL { return TRUE; };
+    unterminated.GlobalSize = [](HGLOBAL) WINAPI -> SIZE_T { return 4; };
     RecordingCalls calls(unterminated);
     EXPECT_EQ(CClipboard().GetText(), L"abcd");
 }
@@ -128,9 +128,9 @@ TEST_F(RealClipboard, AnsiTextWithoutTerminatorIsReadOnlyToTheEndOfItsBlock) {
 TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
     static int allocations, failing;
     ClipboardCalls flaky = RealClipboardCalls();
-    flaky.GlobalAlloc = [](UINT flags, SIZE_T bytes) { return ++allocations == failing ? nullptr : GlobalAlloc(flags, bytes); };
+    flaky.GlobalAlloc = [](UINT flags, SIZE_T bytes) WINAPI { return ++allocations == failing ? nullptr : GlobalAlloc(flags, bytes); };
     ClipboardCalls refusing = RealClipboardCalls();
-    refusing.SetClipboardData = [](UINT, HANDLE) -> HANDLE { return nullptr; };
+    refusing.SetClipboardData = [](UINT, HANDLE) WINAPI -> HANDLE { return nullptr; };
     const struct {
         const ClipboardCalls& behind;
         int failing;
@@ -154,7 +154,7 @@ TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
 
 TEST_F(RealClipboard, EnumerationThatComesRoundAgainEnds) {
     ClipboardCalls circular = RealClipboardCalls();
-    circular.EnumClipboardFormats = [](UINT f) -> UINT { return f == CF_TEXT ? CF_UNICODETEXT : CF_TEXT; };
+    circular.EnumClipboardFormats = [](UINT f) WINAPI -> UINT { return f == CF_TEXT ? CF_UNICODETEXT : CF_TEXT; };
     RecordingCalls calls(circular);
     CClipboard clipboard;
     EXPECT_EQ(clipboard.Formats().Count(), 2);

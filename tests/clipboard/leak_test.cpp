@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kRounds = 100;
 
-// One entry of the GDI handle table as 64-bit Windows (and Wine) lay it out.
+// One entry of the GDI handle table as Wine lays it out in both builds (and 64-bit Windows).
 struct GdiHandleEntry {
     UINT64 object;
     ULONG owner;  // low 16 bits: the owning process id, 0 for shared objects
@@ -29,7 +29,11 @@ struct GdiHandleEntry {
     UINT64 userPointer;
 };
 static_assert(sizeof(GdiHandleEntry) == 24);
-constexpr std::size_t kPebGdiTableOffset = 0xF8;  // the tests are built as 64-bit programs only
+#ifdef _WIN64
+constexpr std::size_t kPebGdiTableOffset = 0xF8;
+#else
+constexpr std::size_t kPebGdiTableOffset = 0x94;
+#endif
 
 // GetGuiResources(GR_GDIOBJECTS); where that reads 0 (Wine does not implement it), the
 // process's live entries of its GDI handle table, found through the process environment block.

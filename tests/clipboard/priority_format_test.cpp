@@ -48,8 +48,8 @@ TEST(FormatNumberValues, BeyondThirtyTwoBitsOverflow) {
 TEST(PriorityFormat, BusyClipboardIsStillAskedButNotClosed) {
     CClipboard clipboard;
     ClipboardCalls busy = RealClipboardCalls();
-    busy.OpenClipboard = [](HWND) -> BOOL { return FALSE; };
-    busy.GetPriorityClipboardFormat = [](UINT*, int) { return -1; };
+    busy.OpenClipboard = [](HWND) WINAPI -> BOOL { return FALSE; };
+    busy.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return -1; };
     RecordingCalls calls(busy);
     EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT}), -1);
     EXPECT_EQ(calls.Names(), (std::vector<std::string>{"OpenClipboard", "GetPriorityClipboardFormat"}));

@@ -23,7 +23,7 @@ std::wstring ClassName(HWND window) {
 std::vector<HWND> TopLevelWindows() {
     std::vector<HWND> windows;
     EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
+        [](HWND window, LPARAM list) WINAPI -> BOOL {
             reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
             return TRUE;
         },

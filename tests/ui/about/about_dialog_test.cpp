@@ -79,7 +79,7 @@ bool RunDialog(const std::function<void(HWND)>& drive, const SysInfoEnvironment&
         while (!returned) {
             EnumThreadWindows(
                 uiThread,
-                [](HWND window, LPARAM) -> BOOL {
+                [](HWND window, LPARAM) WINAPI -> BOOL {
                     wchar_t name[16];
                     GetClassNameW(window, name, 16);
                     if (std::wstring(name) == L"#32770") PostMessageW(window, WM_COMMAND, IDOK, 0);
