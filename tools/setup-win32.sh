@@ -123,4 +123,4 @@ fi
 # 5. the prefix
 reason=$(wine_unready)
 [ -z "$reason" ] || give_up "$reason"
-"$here/wine-prefix.sh" --win32
+"$here/wine-prefix.sh" --win32 || give_up "the 32-bit prefix $WINEPREFIX could not be created"
