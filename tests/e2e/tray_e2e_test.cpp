@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     CloseAndSessionEnd, EndingMessageE2E,
     testing::Values(EndingMessage{"Close", WM_CLOSE, 0, 0},
                     EndingMessage{"RestartManager", WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
-                    EndingMessage{"SignOut", WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF},
+                    EndingMessage{"SignOut", WM_ENDSESSION, TRUE, static_cast<LPARAM>(ENDSESSION_LOGOFF)},
                     EndingMessage{"Shutdown", WM_ENDSESSION, TRUE, 0}),
     [](const testing::TestParamInfo<EndingMessage>& param) { return param.param.name; });
 
