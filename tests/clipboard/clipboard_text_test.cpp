@@ -179,7 +179,7 @@ TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
     }
     // A name is cut to 255 characters, whatever length the system claims.
     ClipboardCalls overlong = RealClipboardCalls();
-    overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) {
+    overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) WINAPI {
         std::memset(name, 'x', static_cast<std::size_t>(size));
         return size + 100;
     };
