@@ -1,5 +1,5 @@
-// CClipboard and CClipFormats against the real clipboard: text in and out, the format
-// snapshot against the live clipboard, and a clipboard held by another process.
+// CClipboard and CClipFormats against the real clipboard: text in and out, the check window's
+// Copy, the format snapshot against the live clipboard, and a clipboard held by another window.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +8,7 @@
 #include "clipboard/clipboard.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard_test_support.h"
-#include "recording_calls.h"
+#include "ui/check_window/copy_command.h"
 
 namespace morvane {
 namespace {
@@ -19,10 +19,6 @@ using test::RecordingCalls;
 class RealClipboard : public ::testing::Test {
 protected:
     void SetUp() override { test::EmptyTheClipboard(); }
-    void PutTestFormat() {
-        const std::uint8_t other[] = {'n', 'o', 't', 0};
-        test::PutRawData(test::TestFormat(), other, sizeof other);
-    }
 };
 
 TEST_F(RealClipboard, EmptyClipboardHasNothingToGive) {
@@ -38,7 +34,7 @@ TEST_F(RealClipboard, EmptyClipboardHasNothingToGive) {
 }
 
 TEST_F(RealClipboard, SetTextAddsToWhatIsThereAndAfterClearLeavesOnlyText) {
-    PutTestFormat();
+    test::PutTestFormat();
     CClipboard clipboard;
     ASSERT_TRUE(clipboard.SetText(L"more"));
     EXPECT_TRUE(clipboard.GetFormat(static_cast<std::int32_t>(test::TestFormat())));
@@ -54,17 +50,16 @@ TEST_F(RealClipboard, SetTextAddsToWhatIsThereAndAfterClearLeavesOnlyText) {
 }
 
 TEST_F(RealClipboard, TextRoundTripsThroughBothTextFormats) {
-    struct Case {
+    const struct {
         std::wstring text, readBack, unicode;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"Word", L"Word", L"Word"},
         // Greek and Cyrillic are not in code page 1252: CF_TEXT has them best fit, CF_UNICODETEXT keeps them.
         {L"\u03A9mega caf\u00E9 \u0416", L"Omega caf\u00E9 ?", L"\u03A9mega caf\u00E9 \u0416"},
         {std::wstring(L"ab\0cd", 5), L"ab", L"ab"},  // stops at an embedded zero
-        {L"", L"", L""},                             // two empty texts
+        {L"", L"", L""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         if (c.readBack != c.unicode && GetACP() != 1252) continue;  // expected text written for 1252
         test::EmptyTheClipboard();
         CClipboard clipboard;
@@ -76,8 +71,24 @@ TEST_F(RealClipboard, TextRoundTripsThroughBothTextFormats) {
     }
 }
 
+TEST_F(RealClipboard, CopyReplacesTheClipboardWithTheEntryAndLeavesItAloneForABlankOne) {
+    test::PutTestFormat();
+    RecordingCalls calls;
+    for (const std::wstring entry : {L"speling", L"No Suggestions :(", L"\u00E9t\u00E9 \u03A9", L" padded "}) {
+        CopyListTextToClipboard(entry);
+        EXPECT_EQ(test::RawUnicodeText(), entry);
+        EXPECT_EQ(calls.OpenNow(), 0) << "the clipboard was left open";
+    }
+    EXPECT_FALSE(IsClipboardFormatAvailable(test::TestFormat()));
+
+    const std::size_t callsBefore = calls.Calls().size();
+    for (const wchar_t* blank : {L"", L" ", L"    "}) CopyListTextToClipboard(blank);
+    EXPECT_EQ(calls.Calls().size(), callsBefore);  // no clipboard object was even created
+    EXPECT_EQ(test::RawUnicodeText(), L" padded ");
+}
+
 TEST_F(RealClipboard, NonTextDataIsNotReadAsText) {
-    PutTestFormat();
+    test::PutTestFormat();
     CClipboard clipboard;
     EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT, CF_UNICODETEXT, CF_OEMTEXT, CF_DSPTEXT}), -1);
 
@@ -88,39 +99,41 @@ TEST_F(RealClipboard, NonTextDataIsNotReadAsText) {
     EXPECT_EQ(calls.OpenNow(), 0);
 }
 
-TEST_F(RealClipboard, UnicodeTextIsReadWhenAnsiTextIsNotOffered) {
-    // The system derives CF_TEXT from CF_UNICODETEXT, so play a clipboard that offers only
-    // the wide text, with a block whose text stops at a zero.
-    static HGLOBAL block;
-    const wchar_t wide[] = L"\u0416uk\0tail";
-    block = GlobalAlloc(GMEM_FIXED, sizeof wide);
-    std::memcpy(block, wide, sizeof wide);
-    ClipboardCalls onlyWide = RealClipboardCalls();
-    onlyWide.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_UNICODETEXT}; };
-    onlyWide.GetClipboardData = [](UINT format) WINAPI -> HANDLE { return format == CF_UNICODETEXT ? block : nullptr; };
-    RecordingCalls calls(onlyWide);
-    EXPECT_EQ(CClipboard().GetText(), L"\u0416uk");
-    EXPECT_EQ(calls.OpenNow(), 0);
-    GlobalFree(block);
-}
+// Another program's text block, played: it ends at the very end of a readable page, so that
+// reading one byte past it faults, and it may or may not hold a terminating zero.
+struct PlayedText {
+    UINT format;
+    const char* bytes;
+    SIZE_T size;
+    std::wstring expected;
+} gPlayed;
+char* gPageEnd = [] {
+    auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 0x2000, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    DWORD old;
+    VirtualProtect(pages + 0x1000, 0x1000, PAGE_NOACCESS, &old);
+    return pages + 0x1000;
+}();
 
-TEST_F(RealClipboard, AnsiTextWithoutTerminatorIsReadOnlyToTheEndOfItsBlock) {
-    // Four bytes of text at the very end of a readable page: reading one byte further faults.
-    static char* text = [] {
-        auto* pages = static_cast<char*>(VirtualAlloc(nullptr, 0x2000, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-        DWORD old;
-        VirtualProtect(pages + 0x1000, 0x1000, PAGE_NOACCESS, &old);
-        std::memcpy(pages + 0x1000 - 4, "abcd", 4);
-        return pages + 0x1000 - 4;
-    }();
-    ClipboardCalls unterminated = RealClipboardCalls();
-    unterminated.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_TEXT}; };
-    unterminated.GetClipboardData = [](UINT) WINAPI -> HANDLE { return text; };
-    unterminated.GlobalLock = [](HGLOBAL block) WINAPI -> LPVOID { return block; };
-    unterminated.GlobalUnlock = [](HGLOBAL) WINAPI -> BOOL { return TRUE; };
-    unterminated.GlobalSize = [](HGLOBAL) WINAPI -> SIZE_T { return 4; };
-    RecordingCalls calls(unterminated);
-    EXPECT_EQ(CClipboard().GetText(), L"abcd");
+TEST_F(RealClipboard, OfferedTextIsReadUpToItsZeroAndNeverPastItsBlock) {
+    ClipboardCalls played = RealClipboardCalls();
+    played.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return static_cast<int>(gPlayed.format); };
+    played.GetClipboardData = [](UINT f) WINAPI -> HANDLE { return f == gPlayed.format ? gPageEnd - gPlayed.size : nullptr; };
+    played.GlobalLock = [](HGLOBAL block) WINAPI -> LPVOID { return block; };
+    played.GlobalUnlock = [](HGLOBAL) WINAPI -> BOOL { return TRUE; };
+    played.GlobalSize = [](HGLOBAL) WINAPI -> SIZE_T { return gPlayed.size; };
+    const PlayedText cases[] = {
+        {CF_TEXT, "abcd", 4, L"abcd"},
+        {CF_TEXT, "ab\0d", 4, L"ab"},
+        {CF_UNICODETEXT, "\x16\x04u\0k\0\0\0t\0", 10, L"\u0416uk"},  // read when CF_TEXT is not offered
+        {CF_UNICODETEXT, "w\0x\0", 4, L"wx"},
+    };
+    for (const PlayedText& c : cases) {
+        gPlayed = c;
+        std::memcpy(gPageEnd - c.size, c.bytes, c.size);
+        RecordingCalls calls(played);
+        EXPECT_EQ(CClipboard().GetText(), c.expected) << "format " << c.format << ", " << c.size << " bytes";
+        EXPECT_EQ(calls.OpenNow(), 0);
+    }
 }
 
 // A text block that cannot be allocated is not offered, one refused is freed, and the other
@@ -142,42 +155,28 @@ TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
         allocations = 0;
         failing = c.failing;
         RecordingCalls calls(c.behind);
-        EXPECT_EQ(CClipboard().SetText(L"half"), c.accepted) << c.failing;
-        std::vector<std::intptr_t> offered;
-        for (const auto& call : calls.Calls()) {
-            if (call.name == "SetClipboardData") offered.push_back(call.args[0]);
-        }
-        EXPECT_EQ(offered, c.offered) << c.failing;
-        EXPECT_EQ(calls.BlocksOutstanding(), 0) << c.failing;
+        EXPECT_EQ(CClipboard().SetText(L"half"), c.accepted) << "allocation failing: " << c.failing;
+        EXPECT_EQ(calls.FirstArguments("SetClipboardData"), c.offered) << "allocation failing: " << c.failing;
+        EXPECT_EQ(calls.BlocksOutstanding(), 0) << "allocation failing: " << c.failing;
     }
 }
 
-TEST_F(RealClipboard, EnumerationThatComesRoundAgainEnds) {
-    ClipboardCalls circular = RealClipboardCalls();
-    circular.EnumClipboardFormats = [](UINT f) WINAPI -> UINT { return f == CF_TEXT ? CF_UNICODETEXT : CF_TEXT; };
-    RecordingCalls calls(circular);
-    CClipboard clipboard;
-    EXPECT_EQ(clipboard.Formats().Count(), 2);
-    EXPECT_EQ(calls.OpenNow(), 0);
-}
-
-TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
+TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStandardOnes) {
     CClipboard clipboard;
     CClipFormats& formats = clipboard.Formats();
-    EXPECT_EQ(formats.GetName(static_cast<std::int32_t>(test::TestFormat())), L"Morvane Test Data");
-    EXPECT_EQ(formats.GetName(0), L"Unknown: 0");
-    EXPECT_EQ(formats.GetName(-5), L"Unknown: -5");
-    EXPECT_EQ(formats.GetName(17), L"Unknown: 17");
-
     const std::wstring longest(255, L'n');
-    EXPECT_EQ(formats.GetName(static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str()))), longest);
+    const std::pair<std::int32_t, std::wstring> names[] = {
+        {static_cast<std::int32_t>(test::TestFormat()), L"Morvane Test Data"}, {0, L"Unknown: 0"},
+        {-5, L"Unknown: -5"}, {17, L"Unknown: 17"},
+        {static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str())), longest}};
+    for (const auto& [format, name] : names) EXPECT_EQ(formats.GetName(format), name);
     {
         RecordingCalls calls;
         EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
         EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
         EXPECT_TRUE(calls.Names().empty());
     }
-    // A name is cut to 255 characters, whatever length the system claims.
+    // A system that claims a longer name than fits.
     ClipboardCalls overlong = RealClipboardCalls();
     overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) WINAPI {
         std::memset(name, 'x', static_cast<std::size_t>(size));
@@ -187,7 +186,7 @@ TEST_F(RealClipboard, RunTimeFormatIsNamedBySystemAndStandardOnesByUs) {
     EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x'));
 }
 
-TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryRead) {
+TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryReadThatStopsWhenTheEnumerationComesRound) {
     CClipboard clipboard;
     ASSERT_TRUE(clipboard.SetText(L"one"));
     CClipFormats& formats = clipboard.Formats();
@@ -206,14 +205,20 @@ TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryRead) {
     EXPECT_EQ(formats.Item(CF_TEXT), nullptr);
     EXPECT_EQ(heldItem->Name, L"Text (TXT)");  // still valid after the refresh
     EXPECT_EQ(static_cast<std::int32_t>(oldSnapshot.size()), countWithText);
+
+    ClipboardCalls circular = RealClipboardCalls();
+    circular.EnumClipboardFormats = [](UINT f) WINAPI -> UINT { return f == CF_TEXT ? CF_UNICODETEXT : CF_TEXT; };
+    RecordingCalls calls(circular);
+    EXPECT_EQ(clipboard.Formats().Count(), 2);
+    EXPECT_EQ(calls.OpenNow(), 0);
 }
 
-TEST_F(RealClipboard, ClipboardHeldByAnotherProcessRefusesEverything) {
+TEST_F(RealClipboard, ClipboardHeldByAnotherWindowRefusesEverything) {
     CClipboard clipboard;
     ASSERT_TRUE(clipboard.SetText(L"kept"));
     {
         ClipboardHolder holder;
-        ASSERT_TRUE(holder.Holding());
+        ASSERT_NE(holder.Window(), nullptr) << "the holder could not open the clipboard";
         RecordingCalls calls;
         EXPECT_FALSE(clipboard.Clear());
         EXPECT_FALSE(clipboard.SetText(L"lost"));
@@ -227,15 +232,11 @@ TEST_F(RealClipboard, ClipboardHeldByAnotherProcessRefusesEverything) {
         EXPECT_EQ(calls.Count("CloseClipboard"), 0);
     }
     EXPECT_EQ(clipboard.GetText(), L"kept");
-}
 
-TEST_F(RealClipboard, OwnerIsTheWindowThatEmptiedTheClipboard) {
-    ClipboardHolder holder(/*takeOwnership=*/true);
-    ASSERT_TRUE(holder.Holding());
-    const HWND holderWindow = GetOpenClipboardWindow();
-    ASSERT_NE(holderWindow, nullptr);
+    ClipboardHolder owner(/*takeOwnership=*/true);
+    ASSERT_NE(owner.Window(), nullptr) << "the holder could not open the clipboard";
     RecordingCalls calls;
-    EXPECT_EQ(CClipboard().Owner(), holderWindow);
+    EXPECT_EQ(CClipboard().Owner(), owner.Window());
     EXPECT_EQ(calls.Count("OpenClipboard"), 1);  // only the constructor's enumeration
 }
 

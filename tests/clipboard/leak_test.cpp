@@ -11,7 +11,6 @@
 #include "clipboard/clipboard.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard_test_support.h"
-#include "recording_calls.h"
 #include "ui/check_window/copy_command.h"
 
 namespace morvane {

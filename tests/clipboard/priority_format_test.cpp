@@ -6,7 +6,7 @@
 
 #include "clipboard/clipboard.h"
 #include "clipboard/clipboard_errors.h"
-#include "recording_calls.h"
+#include "clipboard_test_support.h"
 
 namespace morvane {
 namespace {

@@ -1,0 +1,229 @@
+// CMemoryDC and pictures through the clipboard, against the real graphics, OLE and clipboard
+// calls: sizes, the two states and who deletes which bitmap, pixels, independent copies, and
+// the paths where the clipboard must not be touched or a copy must not be left behind.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "clipboard/clipboard.h"
+#include "clipboard/clipboard_errors.h"
+#include "clipboard/memory_dc.h"
+#include "clipboard_test_support.h"
+
+namespace morvane {
+namespace {
+
+using test::PixelOf;
+using test::SizeOf;
+
+constexpr COLORREF kRed = 0x000000FF, kBlue = 0x00FF0000, kGreen = 0x0000FF00, kBlack = 0, kWhite = 0x00FFFFFF;
+
+bool IsLiveBitmap(HBITMAP bitmap) { return GetObjectType(bitmap) == OBJ_BITMAP; }
+HBITMAP BitmapOf(const OlePicture& picture) { return static_cast<HBITMAP>(picture.Handle()); }
+std::pair<LONG, LONG> Dimensions(HBITMAP bitmap) { return {SizeOf(bitmap).cx, SizeOf(bitmap).cy}; }
+
+// A white memory context of this size.
+void MakeWhite(CMemoryDC& dc, int width, int height) {
+    dc.Width(width);
+    dc.Height(height);
+    PatBlt(dc.hDC(), 0, 0, width, height, WHITENESS);
+}
+
+TEST(MemoryDC, NewObjectIsOnePixelAtTheScreensDepthAndDeletesItsBitmapOnlyWhenAskedTo) {
+    HBITMAP kept = nullptr, killed = nullptr;
+    {
+        CMemoryDC keeps, kills;
+        const HDC screen = GetDC(nullptr);
+        EXPECT_EQ(kills.BitsPerPixel() * kills.Planes(), GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(std::pair(kills.Width(), kills.Height()), std::pair(1, 1));
+        EXPECT_TRUE(kills.TerminateKillsBitmap());
+        EXPECT_EQ(kills.bmType(), 0);
+        EXPECT_GE(kills.WidthBytes(), 1);
+        EXPECT_EQ(GetCurrentObject(kills.hDC(), OBJ_BITMAP), kills.hBitmap());
+        keeps.TerminateKillsBitmap(false);
+        kept = keeps.hBitmap();
+        killed = kills.hBitmap();
+    }
+    EXPECT_TRUE(IsLiveBitmap(kept));
+    EXPECT_FALSE(IsLiveBitmap(killed));
+    DeleteObject(kept);
+}
+
+TEST(MemoryDC, SizeWritesMakeANewBitmapOnlyWhenBothSizesArePositive) {
+    CMemoryDC dc;
+    dc.Width(5);
+    dc.Height(4);
+    HBITMAP fiveByFour = dc.hBitmap();
+    EXPECT_EQ(SizeOf(fiveByFour).cx, 5);
+    dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing
+    EXPECT_TRUE(IsLiveBitmap(fiveByFour));
+
+    dc.Width(0);
+    dc.Height(-3);
+    EXPECT_EQ(dc.hBitmap(), fiveByFour);
+    EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(5, 4));
+    dc.Height(6);  // the width asked for is still 0: nothing is made
+    EXPECT_EQ(dc.hBitmap(), fiveByFour);
+    dc.Width(7);
+    EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(7, 6));
+    EXPECT_FALSE(IsLiveBitmap(fiveByFour));  // a replaced own bitmap is deleted
+}
+
+TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
+    const std::vector<DWORD> bluePixels(20 * 30, 0x000000FF);
+    HBITMAP outside = CreateBitmap(20, 30, 1, 32, bluePixels.data());
+    for (bool kills : {true, false}) {
+        CMemoryDC dc;
+        dc.hBitmap(outside);
+        dc.TerminateKillsBitmap(kills);
+        EXPECT_EQ(dc.hBitmap(), outside);
+        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(20, 30));
+        EXPECT_EQ(dc.PixelColor(19, 29), kBlue);
+        dc.Width(0);
+        dc.hBitmap(outside);  // attached again: the size asked for is the bitmap's own again
+        EXPECT_EQ(Dimensions(BitmapOf(dc.Picture())), std::pair(20L, 30L));
+    }
+    ASSERT_TRUE(IsLiveBitmap(outside));
+    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it
+    {
+        CMemoryDC dc;
+        dc.hBitmap(outside);
+        dc.Width(50);
+        EXPECT_NE(dc.hBitmap(), outside);
+        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(50, 30));
+    }
+    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);
+    DeleteObject(outside);
+}
+
+TEST(MemoryDC, PixelsTakeXThenYAndEveryPictureIsAnIndependentCopyThatRoundTrips) {
+    CMemoryDC source;
+    MakeWhite(source, 13, 9);
+    PatBlt(source.hDC(), 0, 0, 13, 1, BLACKNESS);
+    source.PixelColor(12, 8, kBlue);
+    source.PixelColor(3, 0, kRed);
+    EXPECT_EQ(GetPixel(source.hDC(), 3, 0), kRed);
+    EXPECT_EQ(std::pair(source.PixelColor(3, 0), source.PixelColor(0, 3)), std::pair(kRed, kWhite));
+    EXPECT_EQ(source.PixelColor(4, 0), kBlack);
+    source.PixelColor(1, 1, 0x80000005);  // a system colour
+    EXPECT_EQ(source.PixelColor(1, 1), GetSysColor(COLOR_WINDOW));
+
+    const OlePicture first = source.Picture(), second = source.Picture();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first.Type(), PICTYPE_BITMAP);
+    EXPECT_NE(BitmapOf(first), BitmapOf(second));
+    EXPECT_NE(BitmapOf(first), source.hBitmap());
+    source.PixelColor(12, 8, kRed);
+    EXPECT_EQ(PixelOf(BitmapOf(first), 12, 8), kBlue);
+    EXPECT_EQ(PixelOf(BitmapOf(second), 12, 8), kBlue);
+
+    CMemoryDC copy;
+    copy.Picture(first);
+    EXPECT_EQ(std::pair(copy.Width(), copy.Height()), std::pair(13, 9));
+    EXPECT_EQ(copy.PixelColor(12, 8), kBlue);
+    EXPECT_NE(copy.hBitmap(), BitmapOf(first));  // an own copy
+    EXPECT_EQ(Dimensions(BitmapOf(copy.Picture())), std::pair(13L, 9L));
+}
+
+TEST(MemoryDC, InvalidHandleLeavesTheObjectAsItWas) {
+    CMemoryDC dc;
+    dc.Width(6);
+    dc.Height(2);
+    const HBITMAP before = dc.hBitmap();
+    HBRUSH brush = CreateSolidBrush(kRed);
+    for (HBITMAP handle : {HBITMAP{}, reinterpret_cast<HBITMAP>(brush)}) {
+        try {
+            dc.hBitmap(handle);
+            ADD_FAILURE() << "no error for handle " << handle;
+        } catch (const InvalidHandleError& error) {
+            EXPECT_EQ(error.Number(), 0x80040001u);
+            EXPECT_EQ(error.Source(), L"CMemoryDC.hBitmap");
+            EXPECT_EQ(error.Description(), L"Invalid handle.");
+        }
+        EXPECT_EQ(dc.hBitmap(), before);
+        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(6, 2));
+    }
+    DeleteObject(brush);
+
+    PICTDESC icon{};
+    icon.cbSizeofstruct = sizeof icon;
+    icon.picType = PICTYPE_ICON;
+    icon.icon.hicon = LoadIcon(nullptr, IDI_APPLICATION);
+    IPictureDisp* iconPicture = nullptr;
+    OleCreatePictureIndirect(&icon, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&iconPicture));
+    EXPECT_THROW(dc.Picture(OlePicture::Adopt(iconPicture)), InvalidHandleError);
+    EXPECT_THROW(dc.Picture(OlePicture()), NoPictureError);
+    EXPECT_EQ(dc.hBitmap(), before);
+    EXPECT_TRUE(IsLiveBitmap(before));
+    EXPECT_EQ(SizeOf(BitmapOf(dc.Picture())).cx, 6);  // the size asked for is unchanged too
+}
+
+class ClipboardPictures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::EmptyTheClipboard();
+        CMemoryDC dc;
+        MakeWhite(dc, 16, 8);
+        dc.PixelColor(15, 7, kGreen);
+        dc.PixelColor(2, 1, kRed);
+        picture = dc.Picture();
+        ASSERT_TRUE(picture);
+    }
+    OlePicture picture;
+    CClipboard clipboard;
+};
+
+TEST_F(ClipboardPictures, SetDataThenGetDataKeepsSizeAndPixelsInACopyOfItsOwn) {
+    ASSERT_TRUE(clipboard.SetData(picture));
+    EXPECT_TRUE(clipboard.GetFormat(CF_BITMAP));
+    const OlePicture back = clipboard.GetData();
+    ASSERT_TRUE(back);
+    const HBITMAP bitmap = BitmapOf(back);
+    EXPECT_EQ(Dimensions(bitmap), std::pair(16L, 8L));
+    EXPECT_EQ(PixelOf(bitmap, 15, 7), kGreen);
+    EXPECT_EQ(PixelOf(bitmap, 2, 1), kRed);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), kWhite);
+    // The picture owns a copy: the clipboard's bitmap is still there to read again.
+    const OlePicture again = clipboard.GetData();
+    ASSERT_TRUE(again);
+    EXPECT_NE(again.Handle(), back.Handle());
+}
+
+HBITMAP gOffered = nullptr;
+HBRUSH gBrush = nullptr;
+
+TEST_F(ClipboardPictures, FailuresTouchNothingOrLeaveTheClipboardClosedAndNoCopyBehind) {
+    {
+        test::RecordingCalls calls;  // other formats, or no bitmap: nothing is opened
+        EXPECT_FALSE(clipboard.GetData(CF_DIB));
+        EXPECT_FALSE(clipboard.SetData(picture, CF_DIB));
+        EXPECT_THROW(clipboard.SetData(OlePicture()), NoPictureError);
+        EXPECT_TRUE(calls.Names().empty());
+    }
+    {
+        ClipboardCalls refusing = RealClipboardCalls();
+        refusing.SetClipboardData = [](UINT, HANDLE data) WINAPI -> HANDLE {
+            gOffered = static_cast<HBITMAP>(data);
+            return nullptr;
+        };
+        test::RecordingCalls calls(refusing);
+        EXPECT_FALSE(clipboard.SetData(picture));
+        ASSERT_NE(gOffered, nullptr);
+        EXPECT_EQ(GetObjectType(gOffered), 0u) << "the refused copy was not deleted";
+        EXPECT_EQ(calls.OpenNow(), 0);
+    }
+    gBrush = CreateSolidBrush(kRed);
+    ClipboardCalls odd = RealClipboardCalls();  // the clipboard's bitmap is no bitmap
+    odd.GetPriorityClipboardFormat = [](UINT*, int) WINAPI { return int{CF_BITMAP}; };
+    odd.GetClipboardData = [](UINT) WINAPI -> HANDLE { return gBrush; };
+    test::RecordingCalls calls(odd);
+    EXPECT_THROW(clipboard.GetData(), InvalidHandleError);
+    EXPECT_EQ(calls.Count("OpenClipboard"), 2);
+    EXPECT_EQ(calls.OpenNow(), 0);
+    EXPECT_EQ(calls.Names().back(), "CloseClipboard");
+    DeleteObject(gBrush);
+}
+
+}  // namespace
+}  // namespace morvane
