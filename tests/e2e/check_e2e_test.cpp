@@ -1,5 +1,5 @@
-// The real Morvane.exe's check window: Check, the suggestion limit and the settings value it
-// refuses, Look-up, Copy, and a dictionary that is missing or cannot be read.
+// The real Morvane.exe's check window: its layout, Check, the suggestion limit and the
+// settings value it refuses, Look-up, Copy, and a dictionary that is missing or cannot be read.
 #include <tuple>
 #include <utility>
 
@@ -12,49 +12,46 @@ namespace {
 
 const Entries kTwoSuggestions{L"bad", L"bed"};  // for "bda" with a limit of 2
 
+std::tuple<LONG, LONG, LONG, LONG> PixelsOf(const TwipsRect& twips, int dotsPerInch) {
+    return {TwipsToPixels(twips.left, dotsPerInch), TwipsToPixels(twips.top, dotsPerInch),
+            TwipsToPixels(twips.width, dotsPerInch), TwipsToPixels(twips.height, dotsPerInch)};
+}
+
 class CheckWindowE2E : public ProgramE2E {
 protected:
     void SetUp() override {
         ProgramE2E::SetUp();
         if (HasFatalFailure()) return;
         window_ = OpenCheckWindow();
-        ASSERT_NE(window_, nullptr);
+        ASSERT_NE(window_, nullptr) << "waited for the check window";
     }
-
     HWND window_ = nullptr;
 };
 
-TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolution) {
+TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolutionAndEnterPressesCheck) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
     ASSERT_TRUE(WaitUntil([&] {
-        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) &&
-               info.hwndFocus != nullptr;
-    }));
+        return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) && info.hwndFocus != nullptr;
+    })) << "waited for the focus";
     EXPECT_EQ(info.hwndFocus, GetDlgItem(window_, kIdWordBox));
     EXPECT_EQ(info.hwndActive, window_);
     EXPECT_EQ(SendMessageW(window_, DM_GETDEFID, 0, 0), MAKELRESULT(kIdCheck, DC_HASDEFID));
     EXPECT_EQ(GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
+    ExpectCentredWithFixedFrameAndCloseBoxOnly(window_);
     // The picture-only buttons carry their names, for screen readers, and tooltips.
-    const std::pair<int, const wchar_t*> buttons[] = {{kIdCheck, L"Check"}, {kIdCopy, L"Copy"}};
-    for (const auto& [id, name] : buttons) {
-        const HWND button = GetDlgItem(window_, id);
-        EXPECT_NE(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << name;
-        EXPECT_EQ(WindowText(button), name);
+    for (const auto& [id, name] : {std::pair(kIdCheck, L"Check"), std::pair(kIdCopy, L"Copy")}) {
+        EXPECT_NE(SendMessageW(GetDlgItem(window_, id), BM_GETIMAGE, IMAGE_BITMAP, 0), 0) << name;
+        EXPECT_EQ(WindowText(GetDlgItem(window_, id)), name);
         EXPECT_TRUE(TooltipShows(name)) << name;
     }
-
     const HDC screen = GetDC(nullptr);
     const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    RECT client{}, frame{};
+    RECT client{};
     GetClientRect(window_, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(kClientWidthTwips, dotsPerInch));
-    EXPECT_EQ(client.bottom, TwipsToPixels(kClientHeightTwips, dotsPerInch));
-    GetWindowRect(window_, &frame);
-    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
-    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
-    ExpectFixedFrameWithCloseBoxOnly(window_);
+    EXPECT_EQ(PixelsOf({0, 0, kClientWidthTwips, kClientHeightTwips}, dotsPerInch),
+              std::tuple(client.left, client.top, client.right, client.bottom));
     // Every control in its place, made in tab order.
     HWND child = GetWindow(window_, GW_CHILD);
     for (const ControlLayout& control : kCheckWindowControls) {
@@ -63,98 +60,70 @@ TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolution) {
         RECT place{};
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&place), 2);
-        const TwipsRect& twips = control.place;
         EXPECT_EQ(std::tuple(place.left, place.top, place.right - place.left, place.bottom - place.top),
-                  std::tuple(TwipsToPixels(twips.left, dotsPerInch), TwipsToPixels(twips.top, dotsPerInch),
-                             TwipsToPixels(twips.width, dotsPerInch), TwipsToPixels(twips.height, dotsPerInch)))
-            << control.id;
+                  PixelsOf(control.place, dotsPerInch)) << control.id;
         child = GetWindow(child, GW_HWNDNEXT);
     }
-}
 
-TEST_F(CheckWindowE2E, ListsFoundWordsAsTypedOrRankedSuggestionsOrTheTwoFixedTexts) {
-    const std::pair<const wchar_t*, Entries> checks[] = {
-        {L"Hello", {L"Hello"}}, {L"hello!", {L"hello!"}}, {L"two words", {L"two words"}},
-        {L"  Paris", {L"  Paris"}}, {L"bda", kFiveSuggestions},
-        {L"", kFiveSuggestions}, {L"   ", kFiveSuggestions},  // blank: the list stays as it was
-        {L"recieve", {L"receive"}}, {L"qx", kNothingToSuggest}, {L"kat", kNothingToSuggest}};
-    for (const auto& [word, expected] : checks) {
-        EXPECT_EQ(CheckWordAndRead(window_, word), expected) << word;
-    }
-    // Nothing is selected after a Check.
-    EXPECT_EQ(SendMessageW(GetDlgItem(window_, kIdWordList), LB_GETCURSEL, 0, 0), LB_ERR);
-}
-
-TEST_F(CheckWindowE2E, EnterInTheWordBoxPressesCheck) {
-    const HWND wordBox = GetDlgItem(window_, kIdWordBox);
     SetWord(window_, L"bda");
     SetForegroundWindow(window_);
-    PostMessageW(wordBox, WM_KEYDOWN, VK_RETURN, 0);
-    PostMessageW(wordBox, WM_KEYUP, VK_RETURN, 0);
-    EXPECT_TRUE(WaitUntil([&] { return ListEntries(window_) == kFiveSuggestions; }));
+    PostMessageW(GetDlgItem(window_, kIdWordBox), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(GetDlgItem(window_, kIdWordBox), WM_KEYUP, VK_RETURN, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ListEntries(window_) == kFiveSuggestions; })) << "waited for Enter to check";
 }
 
-TEST_F(CheckWindowE2E, SuggestionLimitEditedInTheFileCountsAtTheNextCheck) {
-    const std::pair<const char*, Entries> limits[] = {
-        {"2", kTwoSuggestions}, {"0", kNothingToSuggest},
-        {"2.5", kTwoSuggestions}, {"3.5", {L"bad", L"bed", L"bid", L"bud"}},  // half to even
-        {nullptr, kFiveSuggestions}};  // no file: 10
-    for (const auto& [limit, expected] : limits) {
+// Checks with the limits edited in the file between them, then Look-up, Copy, and the window
+// unloaded from the tray while a Check yields.
+TEST_F(CheckWindowE2E, ListsWordsOrSuggestionsUpToTheLimitAndLooksUpAndCopiesTheSelectedEntry) {
+    const std::tuple<const char*, const wchar_t*, Entries> checks[] = {
+        {"10", L"Hello", {L"Hello"}}, {"10", L"hello!", {L"hello!"}}, {"10", L"two words", {L"two words"}},
+        {"10", L"  Paris", {L"  Paris"}}, {"10", L"bda", kFiveSuggestions},
+        {"10", L"", kFiveSuggestions}, {"10", L"   ", kFiveSuggestions},  // blank: the list stays as it was
+        {"10", L"recieve", {L"receive"}}, {"10", L"qx", kNothingToSuggest}, {"10", L"kat", kNothingToSuggest},
+        {"2", L"bda", kTwoSuggestions}, {"0", L"bda", kNothingToSuggest}, {"2.5", L"bda", kTwoSuggestions},
+        {"3.5", L"bda", {L"bad", L"bed", L"bid", L"bud"}},  // half to even
+        {nullptr, L"bda", kFiveSuggestions}};                  // no file: 10
+    for (const auto& [limit, word, expected] : checks) {
         if (!limit) folder_.Remove(L"Settings.ini");
         else folder_.Write(L"Settings.ini", std::string("[Options]\r\nMaxSuggestions=") + limit);
-        EXPECT_EQ(CheckWordAndRead(window_, L"bda"), expected) << (limit ? limit : "no file");
+        EXPECT_EQ(CheckWordAndRead(window_, word), expected) << word << " with the limit " << (limit ? limit : "absent");
     }
-}
+    EXPECT_EQ(SendMessageW(GetDlgItem(window_, kIdWordList), LB_GETCURSEL, 0, 0), LB_ERR) << "selected after a Check";
 
-TEST_F(CheckWindowE2E, DoubleClickOpensTheEncodedSearchAddressAndNothingOnTheFixedTexts) {
     const std::wstring recorder = folder_.File(L"recorder.exe");
-    ShellOpensWithRecorder shell(recorder);
-    ASSERT_EQ(CheckWordAndRead(window_, L"qx"), kNothingToSuggest);
-    DoubleClickEntry(window_, 0);
-    DoubleClickEntry(window_, 1);
-    ASSERT_EQ(CheckWordAndRead(window_, L"recieve"), Entries{L"receive"});
-    DoubleClickEntry(window_, -1);  // nothing selected: the address with an empty value
-    DoubleClickEntry(window_, 0);
-    // Found words are listed as typed: this one carries characters that would otherwise split
-    // or change the address.
-    const std::wstring symbols = L"two \"words\" & #more";
-    ASSERT_EQ(CheckWordAndRead(window_, symbols), Entries{symbols});
-    DoubleClickEntry(window_, 0);
-
-    const auto lines = WaitForRecordedCommandLines(recorder, 3);
-    ASSERT_EQ(lines.size(), 3u);
-    const std::string log = lines[0] + "\n" + lines[1] + "\n" + lines[2];
-    for (const char* query : {"", "receive", "two%20%22words%22%20%26%20%23more"}) {
-        EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=" + std::string(query) + "\""), std::string::npos)
-            << query << " in " << log;
+    {
+        ShellOpensWithRecorder shell(recorder);
+        ASSERT_EQ(CheckWordAndRead(window_, L"qx"), kNothingToSuggest);
+        DoubleClickEntry(window_, 0);  // the fixed texts are not looked up
+        DoubleClickEntry(window_, 1);
+        ASSERT_EQ(CheckWordAndRead(window_, L"recieve"), Entries{L"receive"});
+        DoubleClickEntry(window_, -1);  // nothing selected: the address with an empty value
+        DoubleClickEntry(window_, 0);
+        // Found words are listed as typed: these characters would otherwise split or change the address.
+        const std::wstring symbols = L"two \"words\" & #more";
+        ASSERT_EQ(CheckWordAndRead(window_, symbols), Entries{symbols});
+        DoubleClickEntry(window_, 0);
+        const auto lines = WaitForRecordedCommandLines(recorder, 3);
+        ASSERT_EQ(lines.size(), 3u);
+        const std::string log = lines[0] + "\n" + lines[1] + "\n" + lines[2];
+        for (const char* query : {"", "receive", "two%20%22words%22%20%26%20%23more"})
+            EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=" + std::string(query) + "\""), std::string::npos)
+                << query << " in " << log;
     }
-}
 
-TEST_F(CheckWindowE2E, CopyPutsTheSelectedEntryOnTheClipboard) {
     ASSERT_EQ(CheckWordAndRead(window_, L"recieve"), Entries{L"receive"});
     SendMessageW(GetDlgItem(window_, kIdWordList), LB_SETCURSEL, 0, 0);
     SendMessageW(GetDlgItem(window_, kIdCopy), BM_CLICK, 0, 0);
+    EXPECT_EQ(ClipboardText(), L"receive");
 
-    ASSERT_TRUE(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }));
-    std::wstring text;
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
-        text = chars;
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    EXPECT_EQ(text, L"receive");
-}
-
-TEST_F(CheckWindowE2E, UnloadedFromTheTrayWhileCheckYieldsTheProgramCarriesOn) {
     // Both wait in the program's queue: the click on Check runs first, and the tray click is
     // handled inside its yield, which destroys the window under the running Check.
     PressCheckLater(window_, L"bda");
     program_.LeftClick();
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }));
-    EXPECT_FALSE(program_.WaitForExit(300));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); })) << "waited for the window to be unloaded";
+    EXPECT_FALSE(program_.WaitForExit(300)) << "the program ended with the window unloaded under its Check";
     const HWND again = OpenCheckWindow();
-    ASSERT_NE(again, nullptr);
+    ASSERT_NE(again, nullptr) << "waited for the check window";
     EXPECT_EQ(CheckWordAndRead(again, L"bda"), kFiveSuggestions);
 }
 
@@ -163,25 +132,24 @@ TEST(SettingsE2E, RefusedLimitIsToldOnceForEachValueAndThePreviousLimitStays) {
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=40000\r\n");
     RunningProgram program(folder);
     const auto atStartUp = program.AnswerMessageBox(L"Morvane");
-    ASSERT_TRUE(atStartUp);
+    ASSERT_TRUE(atStartUp) << "waited for the notice at start-up";
     EXPECT_NE(atStartUp->find(L"MaxSuggestions=\"40000\""), std::wstring::npos) << *atStartUp;
     EXPECT_NE(atStartUp->find(folder.File(L"Settings.ini")), std::wstring::npos) << *atStartUp;
     ASSERT_NE(program.Host(), nullptr);
     program.LeftClick();
     const HWND window = program.WaitForCheckWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << "waited for the check window";
     // The same value at Check: told already, so no box; the start-up limit, 10, is used.
     PressCheckLater(window, L"bda");
-    EXPECT_TRUE(WaitUntil([&] { return ListEntries(window) == kFiveSuggestions; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListEntries(window) == kFiveSuggestions; })) << "waited for the Check";
     EXPECT_EQ(program.WaitForMessageBox(L"Morvane", 300), nullptr);
 
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=2\r\n");
     EXPECT_EQ(CheckWordAndRead(window, L"bda"), kTwoSuggestions);
-    // Another refused value is told, and the previous limit stays.
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=abc\r\n");
     PressCheckLater(window, L"bda");
     const auto atCheck = program.AnswerMessageBox(L"Morvane");
-    ASSERT_TRUE(atCheck);
+    ASSERT_TRUE(atCheck) << "waited for the notice at Check";
     EXPECT_NE(atCheck->find(L"MaxSuggestions=\"abc\""), std::wstring::npos) << *atCheck;
     EXPECT_EQ(CheckWordAndRead(window, L"bda"), kTwoSuggestions);  // told already: no box
 }
@@ -194,11 +162,11 @@ TEST(DictionaryE2E, UnreadableOrMissingIsToldAndTheWindowClosesUntilTheFileIsBac
     folder.Remove(L"Morvane.dictionary");
     ASSERT_TRUE(CreateDirectoryW(dictionary.c_str(), nullptr));
     RunningProgram program(folder);
-    ASSERT_NE(program.Host(), nullptr);
+    ASSERT_NE(program.Host(), nullptr) << "waited for the host window";
 
     program.LeftClick();
     const auto unreadable = program.AnswerMessageBox(L"Morvane");
-    ASSERT_TRUE(unreadable);
+    ASSERT_TRUE(unreadable) << "waited for the unreadable dictionary's box";
     EXPECT_FALSE(unreadable->empty());
     EXPECT_TRUE(program.WaitUntilNoCheckWindow());
 
@@ -208,15 +176,14 @@ TEST(DictionaryE2E, UnreadableOrMissingIsToldAndTheWindowClosesUntilTheFileIsBac
     EXPECT_EQ(program.AnswerMessageBox(L"Program functioning completely impaired!"),
               L"The .dictionary file is missing.  Please rerun the program installation and "
               L"select repair to correct this missing file");
-    // The window shows and unloads itself at once.
-    EXPECT_TRUE(program.WaitUntilNoCheckWindow());
+    EXPECT_TRUE(program.WaitUntilNoCheckWindow());  // shown and unloaded at once
 
     folder.Write(L"Morvane.dictionary", kTestDictionary);
     EXPECT_TRUE(program.IconEventHandled(WM_LBUTTONUP));  // the flag again
     EXPECT_EQ(program.CheckWindow(), nullptr);
     program.LeftClick();
     const HWND window = program.WaitForCheckWindow();
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window, nullptr) << "waited for the check window";
     EXPECT_EQ(CheckWordAndRead(window, L"hello"), Entries{L"hello"});
 }
 

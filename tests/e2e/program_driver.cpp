@@ -289,13 +289,10 @@ void DoubleClickEntry(HWND checkWindow, int index) {
 RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::wstring name,
                                              const std::wstring& value)
     : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    constexpr DWORD kAsStored = RRF_RT_ANY | RRF_NOEXPAND;
     DWORD size = 0;
-    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), kAsStored, &type_, nullptr, &size) ==
-        ERROR_SUCCESS) {
-        data_.resize(size);
-        existed_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), kAsStored, &type_,
-                                data_.data(), &size) == ERROR_SUCCESS;
+    for (int read = 0; read < 2; ++read) {  // the size, then the value as stored
+        existed_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_,
+                                read ? data_.data() : nullptr, &size) == ERROR_SUCCESS;
         data_.resize(size);
     }
     RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), REG_SZ, value.c_str(),
@@ -303,12 +300,8 @@ RegistryValueOverride::RegistryValueOverride(HKEY root, std::wstring key, std::w
 }
 
 RegistryValueOverride::~RegistryValueOverride() {
-    if (existed_) {
-        RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), type_, data_.data(),
-                        static_cast<DWORD>(data_.size()));
-    } else {
-        RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
-    }
+    if (!existed_) RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
+    else RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), type_, data_.data(), static_cast<DWORD>(data_.size()));
 }
 
 ShellOpensWithRecorder::ShellOpensWithRecorder(const std::wstring& recorderPath)

@@ -10,16 +10,34 @@ using Entries = std::vector<std::wstring>;
 inline const Entries kNothingToSuggest{L"Word Not Found", L"No Suggestions :("};
 inline const Entries kFiveSuggestions{L"bad", L"bed", L"bid", L"bud", L"bead"};  // for "bda"
 
-// Both windows: a fixed frame with a close box and no minimise or maximise box.
-inline void ExpectFixedFrameWithCloseBoxOnly(HWND window) {
+// Both windows: centred on the screen, a fixed frame with a close box and no minimise or
+// maximise box.
+inline void ExpectCentredWithFixedFrameAndCloseBoxOnly(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               WS_CAPTION | WS_SYSMENU);
 }
 
+// The clipboard's text, once the clipboard can be opened.
+inline std::wstring ClipboardText() {
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return L"(the clipboard stayed busy)";
+    std::wstring text;
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        text = chars;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 class ProgramE2E : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_NE(program_.Host(), nullptr); }
+    void SetUp() override { ASSERT_NE(program_.Host(), nullptr) << "waited for the program's host window"; }
     // A left click on the icon, then the check window it shows.
     HWND OpenCheckWindow() const {
         program_.LeftClick();
