@@ -1,5 +1,6 @@
 #include "pipe_session.h"
 
+#include <charconv>
 #include <istream>
 #include <ostream>
 
@@ -27,6 +28,14 @@ std::u16string CommandWord(std::string_view line) {
     return Utf8ToUtf16(line.substr(first, last - first + 1));
 }
 
+void AppendNumber(std::string& out, std::size_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out.append(digits, end);
+}
+
+void Write(std::ostream& out, const std::string& text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); }
+
 bool IsFoundWord(std::u16string_view word, const WordList& words, const PersonalWords& personal) {
     return personal.Contains(word) || IsInDictionary(words, CleanWord(word));
 }
@@ -49,7 +58,9 @@ void PipeSession::HandleLine(std::string_view line) {
         case '^': CheckText(Utf8ToUtf16(line.substr(1)), 1); break;
         default: CheckText(Utf8ToUtf16(line), 0); break;
     }
-    out_ << '\n';
+    answer_ += '\n';
+    Write(out_, answer_);
+    answer_.clear();
 }
 
 void PipeSession::CheckText(std::u16string_view text, std::size_t offsetBase) {
@@ -59,17 +70,27 @@ void PipeSession::CheckText(std::u16string_view text, std::size_t offsetBase) {
 void PipeSession::CheckWordAt(std::u16string_view word, std::size_t offset) {
     const CheckResult result = personal_.Contains(word) ? CheckResult{} : CheckWord(word, words_, limit_);
     if (result.found) {
-        if (!terse_) out_ << "*\n";
+        if (!terse_) answer_ += "*\n";
         return;
     }
-    const std::string utf8Word = Utf16ToUtf8(word);
-    if (result.entries.size() == 2 && result.entries[0] == kWordNotFound && result.entries[1] == kNoSuggestions) {
-        out_ << "# " << utf8Word << ' ' << offset << '\n';
-        return;
+    const bool none =
+        result.entries.size() == 2 && result.entries[0] == kWordNotFound && result.entries[1] == kNoSuggestions;
+    answer_ += none ? "# " : "& ";
+    AppendUtf8(answer_, word);
+    if (!none) {
+        answer_ += ' ';
+        AppendNumber(answer_, result.entries.size());
     }
-    out_ << "& " << utf8Word << ' ' << result.entries.size() << ' ' << offset << ':';
-    for (std::size_t i = 0; i < result.entries.size(); ++i) out_ << (i ? ", " : " ") << Utf16ToUtf8(result.entries[i]);
-    out_ << '\n';
+    answer_ += ' ';
+    AppendNumber(answer_, offset);
+    if (!none) {
+        answer_ += ':';
+        for (std::size_t i = 0; i < result.entries.size(); ++i) {
+            answer_ += i ? ", " : " ";
+            AppendUtf8(answer_, result.entries[i]);
+        }
+    }
+    answer_ += '\n';
 }
 
 void PipeSession::Save() {
@@ -78,11 +99,15 @@ void PipeSession::Save() {
 }
 
 void ListUnknownWords(std::istream& in, const WordList& words, const PersonalWords& personal, std::ostream& out) {
-    std::string line;
+    std::string line, unknown;
     while (std::getline(in, line)) {
         ForEachWord(Utf8ToUtf16(line), [&](std::u16string_view word, std::size_t) {
-            if (!IsFoundWord(word, words, personal)) out << Utf16ToUtf8(word) << '\n';
+            if (IsFoundWord(word, words, personal)) return;
+            AppendUtf8(unknown, word);
+            unknown += '\n';
         });
+        Write(out, unknown);
+        unknown.clear();
     }
 }
 

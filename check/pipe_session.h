@@ -40,6 +40,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     bool terse_ = false;
+    std::string answer_;  // the answer to the current line, written whole when it is complete
 };
 
 // List mode: every word of the text that is not found, one a line, in the order met.

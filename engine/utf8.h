@@ -10,5 +10,7 @@ namespace morvane {
 std::u16string Utf8ToUtf16(std::string_view bytes);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same, appended to `out`: for output built up a piece at a time.
+void AppendUtf8(std::string& out, std::u16string_view text);
 
 }  // namespace morvane
