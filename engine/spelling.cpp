@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "char_case.h"
 #include "word_list_index.h"
@@ -40,8 +41,10 @@ std::int64_t AgreementPoints(std::size_t la, std::size_t lb, LowerA lowerA, Lowe
     std::int64_t points = 3 - static_cast<std::int64_t>(la > lb ? la - lb : lb - la);
     const std::size_t common = std::min(la, lb);
     for (std::size_t i = 0; i < common; ++i) {
-        if (lowerA(i) == lowerB(i)) ++points;
-        if (lowerA(la - 1 - i) == lowerB(lb - 1 - i)) ++points;
+        // Added rather than tested: whether letters agree is a coin toss the processor cannot
+        // predict, and a branch it guesses wrong costs more than the addition.
+        points += lowerA(i) == lowerB(i);
+        points += lowerA(la - 1 - i) == lowerB(lb - 1 - i);
     }
     return points;
 }
@@ -128,30 +131,30 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     index.FindKeyMatches(words, lowered[0], key, matches);
     std::vector<Candidate> candidates;
     candidates.reserve(matches.size());
+    std::int64_t bestPoints = 0;
     for (const std::string_view entry : matches) {
         const std::int64_t points = SimilarityPoints(lowered, entry, tables);
-        if (points > 0) candidates.push_back({points, entry});
+        if (points <= 0) continue;
+        candidates.push_back({points, entry});
+        bestPoints = std::max(bestPoints, points);
     }
 
-    // Best first; equal scores keep list order.
+    // Best first; equal scores keep list order. Scores are small whole numbers (at most 3 and
+    // twice the shorter length), so a counting sort orders them in one pass: first the place
+    // where each score's candidates begin, then each candidate to its place if it is kept.
     const std::size_t cut = std::min(candidates.size(), static_cast<std::size_t>(maxSuggestionCount));
     const std::size_t kept = std::min(candidates.size(), cut + 1);
-    const auto better = [](const Candidate& a, const Candidate& b) { return a.points > b.points; };
-    if (candidates.size() <= 32) {
-        // The usual few: an insertion sort, which needs no buffer as stable_sort does.
-        for (std::size_t i = 1; i < candidates.size(); ++i) {
-            const Candidate moving = candidates[i];
-            std::size_t j = i;
-            for (; j > 0 && better(moving, candidates[j - 1]); --j) candidates[j] = candidates[j - 1];
-            candidates[j] = moving;
-        }
-    } else {
-        std::stable_sort(candidates.begin(), candidates.end(), better);
+    std::vector<std::size_t> placeOfScore(static_cast<std::size_t>(bestPoints) + 1, 0);
+    for (const Candidate& c : candidates) ++placeOfScore[static_cast<std::size_t>(c.points)];
+    std::size_t before = 0;
+    for (std::size_t points = placeOfScore.size(); points-- > 1;) {
+        before += std::exchange(placeOfScore[points], before);
     }
-
-    std::vector<std::u16string> result;
-    result.reserve(cut + 1);
-    for (std::size_t i = 0; i < kept; ++i) result.push_back(words.CodePage().Decode(candidates[i].entry));
+    std::vector<std::u16string> result(kept);
+    for (const Candidate& c : candidates) {
+        const std::size_t place = placeOfScore[static_cast<std::size_t>(c.points)]++;
+        if (place < kept) result[place] = words.CodePage().Decode(c.entry);
+    }
     if (result.size() == cut) result.emplace_back();
     return result;
 }

@@ -82,29 +82,32 @@ void WordList::Index::BuildChunk(std::size_t chunk) {
     chunkBuilt_[chunk] = true;
 }
 
-std::string_view WordList::Index::EntryBytes(std::int64_t index) {
-    if (!allStarts_) {
-        FindStart(index);
-        if (index + 1 < count_) FindStart(index + 1);
-    }
-    const auto at = static_cast<std::size_t>(index);
-    const std::uint32_t start = starts_[at];
-    const std::uint32_t end = index + 1 < count_ ? starts_[at + 1] - 2 : size_;
-    return {data_ + start, end - start};
+void WordList::Index::FindStartsAround(std::int64_t index) {
+    FindStart(index);
+    if (index + 1 < count_) FindStart(index + 1);
 }
 
-std::uint32_t WordList::Index::EntryKeyHash(std::string_view entry) const {
-    KeyHash hash;
-    char16_t last = tables_.upper[static_cast<unsigned char>(entry[0])];
-    hash.Add(last);
+std::uint64_t KeyCode::OfKey(std::u16string_view key) {
+    std::uint64_t digits = 0;
+    for (const char16_t digit : key.substr(1)) digits = (digits << 4) | (digit & 0xFu);
+    return Make(key[0], digits);
+}
+
+std::uint64_t WordList::Index::EntryKeyCode(std::string_view entry) const {
+    const char16_t first = tables_.upper[static_cast<unsigned char>(entry[0])];
+    char16_t last = first;
+    std::uint64_t digits = 0;
     for (std::size_t i = 1; i < entry.size(); ++i) {
+        // Every letter of every entry passes here when a run is grouped, and whether it adds a
+        // digit follows the word's vowels and consonants, which no branch predictor guesses:
+        // `adds` is a mask of all ones or all zeros that shifts the digit in or leaves the
+        // value as it is (the compiler turns a plain condition back into a branch).
         const char16_t d = tables_.digit[static_cast<unsigned char>(entry[i])];
-        if (d != 0 && d != last) {
-            hash.Add(d);
-            last = d;
-        }
+        const std::uint64_t adds = 0 - static_cast<std::uint64_t>((d != 0) & (d != last));
+        digits = (digits << (adds & 4)) | (d & 0xFu & adds);
+        last = d != 0 ? d : last;  // a repeated digit leaves `last` as it is either way
     }
-    return hash.Short();
+    return KeyCode::Make(first, digits);
 }
 
 bool WordList::Index::EntryKeyEquals(std::string_view entry, std::u16string_view key) const {
@@ -133,41 +136,48 @@ void WordList::Index::FindKeyMatches(const WordList& list, char16_t lowered, std
             if (end == from || tables_.lower[static_cast<unsigned char>(data_[from])] != lowered) return false;
             const std::string_view entry(data_ + from, end - from);
             if (EntryKeyEquals(entry, key)) matches.push_back(entry);
+            ++run.entryCount;
             return true;
         });
         return;
     }
     if (!run.grouped) GroupRun(run, start->offset, lowered);
-    KeyHash keyHash;
-    for (char16_t c : key) keyHash.Add(c);
-    const std::uint32_t b = keyHash.Short() & run.mask;
+    const std::uint64_t code = KeyCode::OfKey(key);
+    const bool exact = KeyCode::Exact(code);
+    const std::uint32_t b = KeyCode::Hash(code) & run.mask;
+    matches.reserve(matches.size() + (run.bucketStart[b + 1] - run.bucketStart[b]));
     for (std::uint32_t i = run.bucketStart[b]; i < run.bucketStart[b + 1]; ++i) {
         const KeyedEntry& keyed = run.entries[i];
-        if (keyed.keyHash != keyHash.Short()) continue;
+        if (keyed.keyCode != code) continue;
         const std::string_view entry(data_ + keyed.offset, keyed.length);
-        if (EntryKeyEquals(entry, key)) matches.push_back(entry);
+        if (exact || EntryKeyEquals(entry, key)) matches.push_back(entry);
     }
 }
 
 void WordList::Index::GroupRun(Run& run, std::uint32_t start, char16_t lowered) {
     // Walk the run once, keying every entry.
     std::vector<KeyedEntry> inOrder;
+    inOrder.reserve(run.entryCount);
     ForEachEntryFrom(start, [&](std::uint32_t from, std::uint32_t end) {
         if (end == from || tables_.lower[static_cast<unsigned char>(data_[from])] != lowered) return false;
-        inOrder.push_back({from, end - from, EntryKeyHash({data_ + from, end - from})});
+        inOrder.push_back({from, end - from, EntryKeyCode({data_ + from, end - from})});
         return true;
     });
 
-    // Group by bucket, keeping list order within each (a counting sort).
+    // Group by bucket, keeping list order within each (a counting sort): count each bucket's
+    // entries, add the counts up so that bucketStart[b] is where bucket b ends, then place the
+    // entries from the last to the first, each just before the end of its bucket, which
+    // leaves bucketStart[b] where the bucket begins.
     std::uint32_t buckets = 1;
     while (buckets < inOrder.size()) buckets <<= 1;
     run.mask = buckets - 1;
     run.bucketStart.assign(buckets + 1, 0);
-    for (const KeyedEntry& e : inOrder) ++run.bucketStart[(e.keyHash & run.mask) + 1];
-    for (std::uint32_t b = 0; b < buckets; ++b) run.bucketStart[b + 1] += run.bucketStart[b];
+    for (const KeyedEntry& e : inOrder) ++run.bucketStart[KeyCode::Hash(e.keyCode) & run.mask];
+    for (std::uint32_t b = 1; b <= buckets; ++b) run.bucketStart[b] += run.bucketStart[b - 1];
     run.entries.resize(inOrder.size());
-    std::vector<std::uint32_t> fill(run.bucketStart.begin(), run.bucketStart.end() - 1);
-    for (const KeyedEntry& e : inOrder) run.entries[fill[e.keyHash & run.mask]++] = e;
+    for (auto e = inOrder.rbegin(); e != inOrder.rend(); ++e) {
+        run.entries[--run.bucketStart[KeyCode::Hash(e->keyCode) & run.mask]] = *e;
+    }
     run.grouped = true;
 }
 

@@ -34,12 +34,24 @@ struct ByteTables {
 // The digit of a consonant group for an upper-case character, or 0.
 char16_t PhoneticDigit(char16_t upper);
 
-// Hashing of phonetic keys: the same value for a key built as text and for one built from
-// an entry's bytes.
-struct KeyHash {
-    std::uint64_t value = 0xcbf29ce484222325ull;
-    void Add(char16_t c) { value = (value ^ c) * 0x100000001b3ull; }
-    std::uint32_t Short() const { return static_cast<std::uint32_t>(value ^ (value >> 32)); }
+// A phonetic key in 64 bits, the same for a key given as text and for one found in an
+// entry's bytes: the first character in the top 16 bits, and below them the digits ('1' to
+// '9') four bits each, the last one lowest. Up to 11 digits the code is the key itself (no
+// digit is 0, so a shorter key leaves zeros above its digits); from the 12th on, the first
+// digits are shifted out and bits 44 to 47 are no longer 0: such a code may stand for several
+// keys, which EntryKeyEquals tells apart.
+struct KeyCode {
+    // `digits` holds the key's digits shifted in four bits at a time (older ones may have left
+    // at the top).
+    static std::uint64_t Make(char16_t first, std::uint64_t digits) {
+        return (std::uint64_t{first} << 48) | (digits & ((std::uint64_t{1} << 48) - 1));
+    }
+    static std::uint64_t OfKey(std::u16string_view key);
+    static bool Exact(std::uint64_t code) { return ((code >> 44) & 0xF) == 0; }
+    // Mixed so that the low bits, which choose a bucket, depend on the whole key.
+    static std::uint32_t Hash(std::uint64_t code) {
+        return static_cast<std::uint32_t>((code * 0x9E3779B97F4A7C15ull) >> 32);
+    }
 };
 
 class WordList::Index {
@@ -47,7 +59,14 @@ public:
     explicit Index(const WordList& list);
 
     const ByteTables& Tables() const { return tables_; }
-    std::string_view EntryBytes(std::int64_t index);
+    // Inline, as lookup's binary search calls it for every probe.
+    std::string_view EntryBytes(std::int64_t index) {
+        if (!allStarts_) FindStartsAround(index);
+        const auto at = static_cast<std::size_t>(index);
+        const std::uint32_t start = starts_[at];
+        const std::uint32_t end = index + 1 < count_ ? starts_[at + 1] - 2 : size_;
+        return {data_ + start, end - start};
+    }
     // A lookup begins: after a few, every entry's start is found at once.
     void NoteLookup();
 
@@ -64,10 +83,11 @@ private:
     struct KeyedEntry {
         std::uint32_t offset;
         std::uint32_t length;
-        std::uint32_t keyHash;
+        std::uint64_t keyCode;
     };
     struct Run {
         int searches = 0;
+        std::uint32_t entryCount = 0;            // counted by the first search
         bool grouped = false;
         std::vector<std::uint32_t> bucketStart;  // bucket b holds entries[bucketStart[b] .. bucketStart[b+1])
         std::vector<KeyedEntry> entries;         // in list order within each bucket
@@ -77,9 +97,10 @@ private:
     // returns false; end is the CR of the CR LF after the entry, or the end of the list.
     template <typename OnEntry>
     void ForEachEntryFrom(std::uint32_t start, OnEntry&& onEntry) const;
-    std::uint32_t EntryKeyHash(std::string_view entry) const;
+    std::uint64_t EntryKeyCode(std::string_view entry) const;
     void GroupRun(Run& run, std::uint32_t start, char16_t lowered);
     void FindStart(std::int64_t index);
+    void FindStartsAround(std::int64_t index);  // of the entry and of the one after it
     void BuildChunk(std::size_t chunk);
 
     const char* data_;

@@ -21,6 +21,7 @@ struct ListShape {
     std::u16string letters;  // few letters give long runs and many shared keys
     bool sorted;
     int size;
+    int maxLength = 10;  // of an entry; long ones have phonetic keys of more than 11 digits
 };
 
 class RandomText {
@@ -87,7 +88,7 @@ std::vector<std::u16string> RandomEntries(RandomText& random, const ListShape& s
         } else if (random.Chance(5) && !entries.empty()) {
             entries.push_back(entries[random.Below(static_cast<int>(entries.size()))]);
         } else {
-            entries.push_back(random.Word(shape.letters, 10));
+            entries.push_back(random.Word(shape.letters, shape.maxLength));
         }
     }
     if (shape.sorted) {
@@ -154,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ListShape{"sorted_english_letters", u"abcdefghilmnoprstuy'-", true, 2000},
                       ListShape{"unsorted_english_letters", u"abcdefghilmnoprstuy'-", false, 600},
                       ListShape{"sorted_latin1_letters", u"aeb\u00E9\u00E8\u0161s", true, 500},
+                      ListShape{"long_words_of_few_consonants", u"bcda", true, 400, 30},
                       ListShape{"tiny", u"ab", false, 3}),
     [](const ::testing::TestParamInfo<ListShape>& param) { return std::string(param.param.name); });
 
