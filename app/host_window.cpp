@@ -3,9 +3,9 @@
 #include "app/process_state.h"
 #include "app/tray_commands.h"
 #include "app/tray_icon.h"
-#include "res/resource_ids.h"
 #include "support/app_paths.h"
 #include "support/suggestion_setting.h"
+#include "ui/dialog/program_icon.h"
 
 namespace morvane {
 namespace {
@@ -37,11 +37,6 @@ LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HICON LoadApplicationIcon(HINSTANCE instance, int size) {
-    return static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, size, size, LR_SHARED));
-}
-
 }  // namespace
 
 UINT TaskbarCreatedMessage() {
@@ -54,8 +49,8 @@ HWND CreateHostWindow(HINSTANCE instance) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &HostClassProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadApplicationIcon(instance, GetSystemMetrics(SM_CXICON));
-    windowClass.hIconSm = LoadApplicationIcon(instance, GetSystemMetrics(SM_CXSMICON));
+    windowClass.hIcon = LoadProgramIcon(instance, GetSystemMetrics(SM_CXICON));
+    windowClass.hIconSm = LoadProgramIcon(instance, GetSystemMetrics(SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kHostWindowClass;
     if (!RegisterClassExW(&windowClass)) return nullptr;

@@ -5,7 +5,6 @@
 
 #include "program_test.h"
 #include "ui/check_window/check_window_layout.h"
-#include "ui/twips.h"
 
 namespace morvane::e2e {
 namespace {
@@ -54,7 +53,7 @@ TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolutionAndEnt
               std::tuple(client.left, client.top, client.right, client.bottom));
     // Every control in its place, made in tab order.
     HWND child = GetWindow(window_, GW_CHILD);
-    for (const ControlLayout& control : kCheckWindowControls) {
+    for (const ControlSpec& control : kCheckWindowControls) {
         while (child && !GetDlgCtrlID(child)) child = GetWindow(child, GW_HWNDNEXT);  // tooltips
         ASSERT_EQ(child, GetDlgItem(window_, control.id)) << control.id;
         RECT place{};

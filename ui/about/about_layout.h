@@ -1,25 +1,10 @@
 #pragma once
-// The About dialog's layout in twips (1/1440 inch) from the top left corner of the client
-// area, and its control identifiers. Controls are listed in tab order.
-#include "ui/twips.h"
+// The About dialog's controls and layout in twips from the top left corner of the client
+// area.
+#include "ui/about/about_texts.h"
+#include "ui/dialog/dialog_form.h"
 
 namespace morvane {
-
-struct TwipsRect {
-    int left, top, width, height;
-};
-
-struct PixelRect {
-    int left, top, width, height;
-};
-
-constexpr PixelRect ToPixels(TwipsRect r, int dotsPerInch) {
-    return {TwipsToPixels(r.left, dotsPerInch), TwipsToPixels(r.top, dotsPerInch),
-            TwipsToPixels(r.width, dotsPerInch), TwipsToPixels(r.height, dotsPerInch)};
-}
-
-inline constexpr int kAboutClientWidth = 5730;
-inline constexpr int kAboutClientHeight = 3555;
 
 // Control identifiers: cmdOK is IDOK (1), so Enter and the dialog manager find it.
 inline constexpr int kIdOk = 1;
@@ -30,13 +15,22 @@ inline constexpr int kIdTitle = 104;
 inline constexpr int kIdVersion = 105;
 inline constexpr int kIdDescription = 106;
 
-inline constexpr TwipsRect kOkRect{4245, 2625, 1260, 345};            // cmdOK
-inline constexpr TwipsRect kIconRect{165, 720, 1020, 1020};           // picIcon: the logo in a sunken frame
-inline constexpr TwipsRect kSysInfoRect{4260, 3075, 1245, 345};       // cmdSysInfo
-inline constexpr TwipsRect kDisclaimerRect{255, 2625, 3870, 825};     // lblDisclaimer
-inline constexpr TwipsRect kTitleRect{1350, 255, 3885, 480};          // lblTitle
-inline constexpr TwipsRect kVersionRect{1350, 795, 3885, 225};        // lblVersion
-inline constexpr TwipsRect kDescriptionRect{1335, 1125, 3960, 1275};  // txtDescription
+// In tab order: the order of creation is the order of the tab key. The version label's
+// text is read from the program's version information when the dialog loads, and the
+// description's is given once the box has its size, so that its scroll bar fits the text.
+inline constexpr ControlSpec kAboutControls[] = {
+    {kIdOk, L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {4245, 2625, 1260, 345}},
+    // picIcon: the logo in a sunken frame
+    {kIdIcon, L"STATIC", L"", SS_BITMAP | SS_CENTERIMAGE, WS_EX_CLIENTEDGE, {165, 720, 1020, 1020}},
+    {kIdSysInfo, L"BUTTON", kSysInfoCaption, WS_TABSTOP | BS_PUSHBUTTON, 0, {4260, 3075, 1245, 345}},
+    {kIdDisclaimer, L"STATIC", kAboutDisclaimer, SS_LEFT | SS_NOPREFIX, 0, {255, 2625, 3870, 825}},
+    {kIdTitle, L"STATIC", kAboutTitle, SS_LEFT | SS_NOPREFIX, 0, {1350, 255, 3885, 480}},
+    {kIdVersion, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0, {1350, 795, 3885, 225}},
+    {kIdDescription, L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+     WS_EX_CLIENTEDGE, {1335, 1125, 3960, 1275}},
+};
+
+inline constexpr FormSpec kAboutForm{kAboutControls, {5730, 3555}};
 
 // The etched separator: a dark grey line one pixel wide with a white line two pixels wide
 // just below it (line widths are pixels at 96 dots per inch).

@@ -7,12 +7,11 @@
 
 #include "support/text_convert.h"
 #include "ui/check_window/check_window_state.h"
-#include "ui/check_window/dialog_template.h"
+#include "ui/dialog/dialog_template.h"
 
 namespace morvane {
 namespace {
 
-constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kWindowExtendedStyle = WS_EX_APPWINDOW;  // a taskbar button while shown
 
 // The loaded window, if any. A window that is being destroyed may outlive this pointer
@@ -84,8 +83,8 @@ HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
 void CheckWindow::Unload() {
     if (Unloading()) return;
     unloading_ = true;
-    if (modal_) EndDialog(dialog_, 0);
-    else DestroyWindow(dialog_);
+    if (modal_) EndDialog(Dialog(), 0);
+    else DestroyWindow(Dialog());
 }
 
 bool IsCheckWindowLoaded() {
@@ -96,7 +95,7 @@ void ShowCheckWindowModeless(SpellingState& spelling) {
     if (IsCheckWindowLoaded()) return;
     const auto window = std::make_shared<CheckWindow>(spelling, false);
     g_window = window;
-    const DialogTemplate form(kWindowStyle, kWindowExtendedStyle, kCheckWindowCaption);
+    const DialogTemplate form(kFixedDialogStyle, kWindowExtendedStyle, kCheckWindowCaption);
     const HWND dialog = CreateDialogIndirectParamW(ProgramInstance(), form.Get(), nullptr,
                                                    &CheckWindowProc,
                                                    reinterpret_cast<LPARAM>(window.get()));
@@ -112,7 +111,7 @@ void ShowCheckWindowModal(SpellingState& spelling) {
     if (IsCheckWindowLoaded()) return;
     const auto window = std::make_shared<CheckWindow>(spelling, true);
     g_window = window;
-    const DialogTemplate form(kWindowStyle | WS_VISIBLE, kWindowExtendedStyle,
+    const DialogTemplate form(kFixedDialogStyle | WS_VISIBLE, kWindowExtendedStyle,
                               kCheckWindowCaption);
     DialogBoxIndirectParamW(ProgramInstance(), form.Get(), nullptr, &CheckWindowProc,
                             reinterpret_cast<LPARAM>(window.get()));

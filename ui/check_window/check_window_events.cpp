@@ -12,7 +12,6 @@
 #include "support/suggestion_setting.h"
 #include "support/text_convert.h"
 #include "support/win_dictionary_host.h"
-#include "support/window_dpi.h"
 #include "ui/check_window/check_window.h"
 #include "ui/check_window/check_window_state.h"
 #include "ui/check_window/copy_command.h"
@@ -65,18 +64,19 @@ std::wstring WindowText(HWND window) {
 }  // namespace
 
 void CheckWindow::OnLoad(HWND dialog) {
-    dialog_ = dialog;
-    dpi_ = WindowDpi(dialog);
-    CreateControls();
-    LayOut();
-    CentreOnScreen();
+    form_.Load(dialog);
+    SendMessageW(dialog, DM_SETDEFID, kIdCheck, 0);
+    // The word box takes a word of any length, as the engine does.
+    SendMessageW(Control(kIdWordBox), EM_SETLIMITTEXT, 0, 0);
+    SetButtonPictures();
+    AddToolTips();
     static WinDictionaryHost host;
     spelling_.WordDictionary.LoadDictionary(ToU16(DictionaryPath()), host);
     SetFocus(Control(kIdWordBox));
 }
 
 void CheckWindow::OnActivate() {
-    if (spelling_.WordDictionary.DictionaryMissing()) PostMessageW(dialog_, kUnloadMessage, 0, 0);
+    if (spelling_.WordDictionary.DictionaryMissing()) PostMessageW(Dialog(), kUnloadMessage, 0, 0);
 }
 
 void CheckWindow::OnCheck() {
@@ -97,7 +97,7 @@ void CheckWindow::OnCheck() {
     if (const std::optional<int> limit = ReadSuggestionLimit(spelling_.SettingsPath)) {
         spelling_.MaxSuggestionCount = *limit;
     }
-    HandleWaitingMessages(dialog_);
+    HandleWaitingMessages(Dialog());
     if (Unloading()) return;  // closed while the messages were handled
 
     const BusyCursor busy;
@@ -135,42 +135,13 @@ std::wstring CheckWindow::ListCurrentText() const {
     return text;
 }
 
-void CheckWindow::OnDpiChanged(int dotsPerInch, const RECT& suggested) {
-    dpi_ = dotsPerInch;
-    SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    LayOut();
-}
-
-void CheckWindow::CreateControls() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto font = static_cast<WPARAM>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
-    for (const ControlLayout& control : kCheckWindowControls) {
-        const HWND created = CreateWindowExW(
-            control.extendedStyle, control.windowClass, control.text, control.style, 0, 0, 0, 0,
-            dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-        if (created && font) SendMessageW(created, WM_SETFONT, font, FALSE);
-    }
-    SendMessageW(dialog_, DM_SETDEFID, kIdCheck, 0);
-    // The word box takes a word of any length, as the engine does.
-    SendMessageW(Control(kIdWordBox), EM_SETLIMITTEXT, 0, 0);
-
-    checkPicture_ = LoadButtonPicture(instance, IDB_CHECK);
-    copyPicture_ = LoadButtonPicture(instance, IDB_COPY);
+void CheckWindow::SetButtonPictures() {
+    checkPicture_ = LoadButtonPicture(form_.Instance(), IDB_CHECK);
+    copyPicture_ = LoadButtonPicture(form_.Instance(), IDB_COPY);
     SendMessageW(Control(kIdCheck), BM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(checkPicture_.Get()));
     SendMessageW(Control(kIdCopy), BM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(copyPicture_.Get()));
-    AddToolTips();
-
-    const auto bigIcon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                    LR_SHARED);
-    const auto smallIcon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXSMICON),
-                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED);
-    SendMessageW(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-    SendMessageW(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
 
 void CheckWindow::AddToolTips() {
@@ -178,43 +149,19 @@ void CheckWindow::AddToolTips() {
     // are their accessible names.
     const HWND tooltip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog_,
-                        nullptr, GetModuleHandleW(nullptr), nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Dialog(),
+                        nullptr, form_.Instance(), nullptr);
     if (!tooltip) return;
     for (const int id : {kIdCheck, kIdCopy}) {
         TTTOOLINFOW tool{};
         tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = dialog_;
+        tool.hwnd = Dialog();
         tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
         std::wstring text = WindowText(Control(id));
         tool.lpszText = text.data();
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-}
-
-void CheckWindow::LayOut() {
-    for (const ControlLayout& control : kCheckWindowControls) {
-        const RECT place = TwipsToPixelRect(control.place, dpi_);
-        SetWindowPos(Control(control.id), nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    const SIZE client = CheckWindowClientSize(dpi_);
-    RECT frame{0, 0, client.cx, client.cy};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
-    SetWindowPos(dialog_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CheckWindow::CentreOnScreen() {
-    RECT frame{};
-    GetWindowRect(dialog_, &frame);
-    const POINT origin =
-        CentredOnScreen({GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                        {frame.right - frame.left, frame.bottom - frame.top});
-    SetWindowPos(dialog_, nullptr, origin.x, origin.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace morvane

@@ -8,6 +8,8 @@
 
 #include "ui/check_window/button_picture.h"
 #include "ui/check_window/check_window.h"
+#include "ui/check_window/check_window_layout.h"
+#include "ui/dialog/dialog_form.h"
 
 namespace morvane {
 
@@ -27,31 +29,28 @@ public:
     void OnLookUp();
     void OnCopy();
     // Moved to a screen of another resolution: the suggested frame, and the layout again.
-    void OnDpiChanged(int dotsPerInch, const RECT& suggested);
+    void OnDpiChanged(int dotsPerInch, const RECT& suggested) { form_.ChangeDpi(dotsPerInch, suggested); }
 
     // Ends the modal show, or destroys the modeless window; only the first call acts.
     void Unload();
     void OnDestroyed() { destroyed_ = true; }
     bool Unloading() const { return unloading_ || destroyed_; }
-    HWND Dialog() const { return dialog_; }
+    HWND Dialog() const { return form_.Dialog(); }
     bool Modal() const { return modal_; }
 
 private:
-    void CreateControls();
-    void LayOut();  // controls and client area at dpi_
-    void CentreOnScreen();
+    void SetButtonPictures();
     void AddToolTips();
     std::wstring WordBoxText() const;
     std::wstring ListCurrentText() const;
-    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+    HWND Control(int id) const { return form_.Control(id); }
 
     SpellingState& spelling_;
-    HWND dialog_ = nullptr;
+    DialogForm form_{kCheckWindowForm};
     bool modal_;
     bool unloading_ = false;
     bool destroyed_ = false;
     bool checkRunning_ = false;
-    int dpi_ = 96;
     UniqueBitmap checkPicture_;
     UniqueBitmap copyPicture_;
 };

@@ -104,8 +104,8 @@ std::array<int, 4> PlaceOf(HWND dialog, int id) {
 }
 
 std::array<int, 4> PixelsOf(TwipsRect twips, int dpi) {
-    const PixelRect r = ToPixels(twips, dpi);
-    return {r.left, r.top, r.width, r.height};
+    const RECT r = TwipsToPixelRect(twips, dpi);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 // The client area, the controls' places, the logo and the title font at this resolution.
@@ -113,12 +113,11 @@ void ExpectLaidOutAt(HWND dialog, int dpi) {
     SCOPED_TRACE(::testing::Message() << dpi << " dots per inch");
     RECT client{};
     GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, TwipsToPixels(kAboutClientWidth, dpi));
-    EXPECT_EQ(client.bottom, TwipsToPixels(kAboutClientHeight, dpi));
-    const std::pair<int, TwipsRect> places[] = {
-        {kIdOk, kOkRect},       {kIdIcon, kIconRect},   {kIdSysInfo, kSysInfoRect},         {kIdDisclaimer, kDisclaimerRect},
-        {kIdTitle, kTitleRect}, {kIdVersion, kVersionRect}, {kIdDescription, kDescriptionRect}};
-    for (const auto& [id, twips] : places) EXPECT_EQ(PlaceOf(dialog, id), PixelsOf(twips, dpi)) << "control " << id;
+    EXPECT_EQ(client.right, TwipsToPixels(kAboutForm.client.width, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(kAboutForm.client.height, dpi));
+    for (const ControlSpec& control : kAboutControls) {
+        EXPECT_EQ(PlaceOf(dialog, control.id), PixelsOf(control.place, dpi)) << "control " << control.id;
+    }
     // The logo fills the picture box inside its sunken frame; the description is an ordinary text box.
     const HWND icon = GetDlgItem(dialog, kIdIcon);
     EXPECT_TRUE(GetWindowLongW(icon, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);

@@ -6,7 +6,7 @@
 
 #include "res/resource_ids.h"
 #include "ui/check_window/button_picture.h"
-#include "ui/check_window/dialog_template.h"
+#include "ui/dialog/dialog_template.h"
 
 namespace morvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/check_window/dialog_template.h"
+#include "ui/dialog/dialog_template.h"
 
 namespace morvane {
 

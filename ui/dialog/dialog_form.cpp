@@ -1,0 +1,71 @@
+#include "ui/dialog/dialog_form.h"
+
+#include "support/window_dpi.h"
+#include "ui/dialog/program_icon.h"
+
+namespace morvane {
+
+void DialogForm::Load(HWND dialog) {
+    dialog_ = dialog;
+    dpi_ = WindowDpi(dialog);
+    CreateControls();
+    LayOut();
+    SetIcons();
+    CentreOnScreen();
+}
+
+void DialogForm::ChangeDpi(int dotsPerInch, const RECT& suggested) {
+    dpi_ = dotsPerInch;
+    SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
+}
+
+HINSTANCE DialogForm::Instance() const {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog_, GWLP_HINSTANCE));
+}
+
+void DialogForm::CreateControls() const {
+    const auto font = static_cast<WPARAM>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
+    for (const ControlSpec& control : spec_.controls) {
+        const HWND created = CreateWindowExW(
+            control.extendedStyle, control.windowClass, control.text,
+            WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, dialog_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), Instance(), nullptr);
+        if (created && font) SendMessageW(created, WM_SETFONT, font, FALSE);
+    }
+}
+
+void DialogForm::LayOut() const {
+    for (const ControlSpec& control : spec_.controls) {
+        const RECT place = TwipsToPixelRect(control.place, dpi_);
+        SetWindowPos(Control(control.id), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The frame keeps its own size around the client area.
+    RECT outer{}, client{};
+    GetWindowRect(dialog_, &outer);
+    GetClientRect(dialog_, &client);
+    const SIZE size = TwipsToPixelSize(spec_.client, dpi_);
+    SetWindowPos(dialog_, nullptr, 0, 0, size.cx + (outer.right - outer.left) - client.right,
+                 size.cy + (outer.bottom - outer.top) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogForm::SetIcons() const {
+    SendMessageW(dialog_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadProgramIcon(Instance(), GetSystemMetrics(SM_CXICON))));
+    SendMessageW(dialog_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadProgramIcon(Instance(), GetSystemMetrics(SM_CXSMICON))));
+}
+
+void DialogForm::CentreOnScreen() const {
+    RECT frame{};
+    GetWindowRect(dialog_, &frame);
+    SetWindowPos(dialog_, nullptr,
+                 CentredOrigin(GetSystemMetrics(SM_CXSCREEN), frame.right - frame.left),
+                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), frame.bottom - frame.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace morvane

@@ -1,0 +1,57 @@
+#pragma once
+// What the check window and the About dialog are built on. Each gives a table of its
+// controls and the size of its client area in twips; the form makes the controls in table
+// order (the order of the Tab key) in the dialog's font, places them at the window's DPI,
+// gives the window the program's icons, puts it in the middle of the screen, and lays it
+// out again when the window moves to a screen of another DPI.
+#include <windows.h>
+
+#include <span>
+
+#include "ui/dialog/twips_layout.h"
+
+namespace morvane {
+
+// A fixed-size dialog frame with a caption and a close box, no minimise or maximise box.
+inline constexpr DWORD kFixedDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+struct ControlSpec {
+    int id;
+    const wchar_t* windowClass;
+    const wchar_t* text;  // for a picture button, its accessible name
+    DWORD style;          // WS_CHILD and WS_VISIBLE are added
+    DWORD extendedStyle;
+    TwipsRect place;
+};
+
+struct FormSpec {
+    std::span<const ControlSpec> controls;  // in tab order
+    TwipsSize client;
+};
+
+class DialogForm {
+public:
+    explicit DialogForm(const FormSpec& spec) : spec_(spec) {}
+
+    // For WM_INITDIALOG: controls, layout, icons, and the middle of the screen.
+    void Load(HWND dialog);
+    // For WM_DPICHANGED: the frame the system suggests, and the layout again.
+    void ChangeDpi(int dotsPerInch, const RECT& suggested);
+
+    HWND Dialog() const { return dialog_; }
+    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+    HINSTANCE Instance() const;
+    int Dpi() const { return dpi_; }
+
+private:
+    void CreateControls() const;
+    void LayOut() const;
+    void SetIcons() const;
+    void CentreOnScreen() const;
+
+    FormSpec spec_;
+    HWND dialog_ = nullptr;
+    int dpi_ = 96;
+};
+
+}  // namespace morvane
