@@ -1,7 +1,7 @@
 #pragma once
-// The owners of Win32 handles: UniqueHandle, move-only, with one traits type for each way a
-// handle is released and for the value that means "no handle" (null for most,
-// INVALID_HANDLE_VALUE for files and file searches), and a typed alias for each.
+// The owners of Win32 handles: UniqueHandle, move-only, with a traits type that says how a
+// handle is released and which value means "no handle" (null for most, INVALID_HANDLE_VALUE
+// for files and file searches), and a typed alias for each kind of handle.
 #include <windows.h>
 
 #include <utility>
@@ -48,48 +48,25 @@ struct FindHandleTraits {  // FindFirstFile
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Release(Handle h) { FindClose(h); }
 };
-struct KernelHandleTraits {  // processes, threads, mutexes
-    using Handle = HANDLE;
+// Handles that are null when there is none and are released by one call.
+template <typename H, auto ReleaseFunction>
+struct NullHandleTraits {
+    using Handle = H;
     static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { CloseHandle(h); }
-};
-struct RegistryKeyTraits {  // RegOpenKeyEx, RegCreateKeyEx
-    using Handle = HKEY;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { RegCloseKey(h); }
-};
-template <typename GdiHandle>
-struct GdiObjectTraits {  // bitmaps, fonts, brushes: CreateFont, LoadImage, CreateSolidBrush...
-    using Handle = GdiHandle;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DeleteObject(h); }
-};
-struct MemoryDcTraits {  // CreateCompatibleDC
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DeleteDC(h); }
-};
-struct MenuTraits {  // CreatePopupMenu
-    using Handle = HMENU;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DestroyMenu(h); }
-};
-struct WindowTraits {  // CreateWindowEx
-    using Handle = HWND;
-    static Handle Invalid() { return nullptr; }
-    static void Release(Handle h) { DestroyWindow(h); }
+    static void Release(Handle h) { ReleaseFunction(h); }
 };
 
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueFind = UniqueHandle<FindHandleTraits>;
-using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-using UniqueMenu = UniqueHandle<MenuTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueKernelHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;    // processes, threads, mutexes
+using UniqueRegistryKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;       // RegOpenKeyEx, RegCreateKeyEx
+using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>>;        // LoadImage, CreateDIBSection
+using UniqueFont = UniqueHandle<NullHandleTraits<HFONT, &DeleteObject>>;            // CreateFont
+using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;          // CreateSolidBrush
+using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;              // CreateCompatibleDC
+using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, &DestroyMenu>>;             // CreatePopupMenu
+using UniqueWindow = UniqueHandle<NullHandleTraits<HWND, &DestroyWindow>>;          // CreateWindowEx
+using UniqueLocalMemory = UniqueHandle<NullHandleTraits<HLOCAL, &LocalFree>>;       // LocalAlloc, FormatMessage
 
 // A window's device context (GetDC), held for one scope and released to that window.
 class WindowDc {
