@@ -176,14 +176,16 @@ TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStand
         EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
         EXPECT_TRUE(calls.Names().empty());
     }
-    // A system that claims a longer name than fits.
+    // A system that claims a name as long as the buffer, or longer.
+    static int claimedBeyond;
     ClipboardCalls overlong = RealClipboardCalls();
     overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) WINAPI {
         std::memset(name, 'x', static_cast<std::size_t>(size));
-        return size + 100;
+        return size + claimedBeyond;
     };
     RecordingCalls calls(overlong);
-    EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x'));
+    for (claimedBeyond = 0; claimedBeyond <= 100; claimedBeyond += 100)
+        EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x')) << "claimed " << claimedBeyond << " beyond the buffer";
 }
 
 TEST_F(RealClipboard, FormatsIsOneSnapshotRefreshedOnEveryReadThatStopsWhenTheEnumerationComesRound) {

@@ -25,7 +25,8 @@ TEST(FormatNumberValues, AreReadThroughTheirTextAndRoundedHalfToEven) {
         {L"0.5", 0},    {L"1.5", 2},        {2.4999, 2},       {L"  7.5abc", 8},  {L"abc", 0},
         {L"", 0},       {L"-", 0},          {L"+42", 42},      {L"1e3", 1000},    {L"2E", 2},
         {L"49152", 49152}, {0xC000, 0xC000}, {L"-2147483648.5", -2147483647 - 1}, {2147483647.4, 2147483647},
-        {L"1d2", 100},  {L"\t 9", 9},       {L".5", 0},        {L"1e-400", 0},
+        {L"1d2", 100},  {L"\t 9", 9},       {L".5", 0},        {L"1e-400", 0},     {L"1E2", 100},
+        {L"1D1", 10},   {L"2x5", 2},  // only e and d start an exponent
     };
     for (const Case& c : cases)
         EXPECT_EQ(Int32FromVariant(c.value, L"test"), c.expected) << "value text: " << testing::PrintToString(c.value.Text());

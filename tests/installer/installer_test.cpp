@@ -1,6 +1,6 @@
 // The installer package in a scratch Wine prefix: install, repair, upgrade and uninstall, each
-// checked on the files, shortcut and registry entries it leaves, and on the installed program.
-// Every test ends by removing Morvane and comparing the prefix with how it was before.
+// checked on the files, shortcut and registry entries it leaves, and on the installed program;
+// at the end the prefix is compared with how it was before.
 // Started by installer_test.sh:
 //   installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER
 #include <windows.h>
@@ -58,7 +58,6 @@ void WriteFile(const std::wstring& path, const std::string& bytes) {
 }
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
-
 void ExpectShippedFilesInstalled(const std::vector<std::wstring>& names) {
     for (const auto& name : names) {
         const auto shipped = ReadFile(packages.shippedFolder + L"\\" + name);
@@ -78,7 +77,7 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
     const HWND host = program.Host();
     EXPECT_NE(host, nullptr) << "waited for the installed program's host window";
     if (!host) return entries;
-    EXPECT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }, 10000))
+    EXPECT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }))
         << "waited for the installed program's icon";
     if (!word.empty()) {
         program.LeftClick();
@@ -87,167 +86,117 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
         if (window) entries = e2e::CheckWordAndRead(window, word);
     }
     PostMessageW(host, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit(10000)) << "waited for the program to end after WM_CLOSE";
+    EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end after WM_CLOSE";
     EXPECT_FALSE(e2e::TrayIconExists(host, kIconId));
     return entries;
 }
 
-class InstallerTest : public testing::Test {
-protected:
+void Install(const std::wstring& package, const std::wstring& options = L"") {
+    ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u) << "installing with " << options;
+}
+
+std::optional<std::wstring> StartAtSignIn() { return RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"); }
+
+// The package asks a running Morvane to end before it touches its files.
+void ExpectEndedWithoutIcon(const RunningProgram& program) {
+    EXPECT_TRUE(program.WaitForExit()) << "waited for the running Morvane to end";
+    EXPECT_FALSE(e2e::TrayIconExists(program.Host(), kIconId));
+}
+
+// One product's life, in order: installed silently, start at sign-in left out and added
+// again, repaired, upgraded and uninstalled while it runs; the prefix is then as it was.
+TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     // Another program starts at sign-in too, as on any Windows: its entry must stay.
-    void SetUp() override {
-        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kOtherProgram, REG_SZ,
-                                  L"C:\\other.exe", sizeof(L"C:\\other.exe")),
-                  ERROR_SUCCESS);
-        before_ = PrefixSnapshot();
-    }
-
-    // Removes every Morvane the test installed; the prefix must then be as it was.
-    void TearDown() override {
-        for (const auto& product : InstalledProducts()) {
-            EXPECT_EQ(Msiexec(L"/x " + product + L" /qn"), 0u) << "uninstalling " << product;
-        }
-        EXPECT_TRUE(InstalledProducts().empty());
-        const std::string difference = Difference(before_, PrefixSnapshot());
-        EXPECT_TRUE(difference.empty()) << "the prefix after uninstalling differs:\n"
-                                        << difference;
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kOtherProgram);
-    }
-
-    static void Install(const std::wstring& package, const std::wstring& options = L"") {
-        ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u);
-    }
-
-    static constexpr wchar_t kOtherProgram[] = L"Another program";
-    std::set<std::wstring> before_;
-};
-
-TEST_F(InstallerTest, SilentInstallPutsProgramShortcutStartAtSignInAndProgramListEntry) {
-    Install(packages.current);
-    ExpectShippedFilesInstalled(kShippedFiles);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Another program", REG_SZ, L"C:\\other.exe",
+                              sizeof(L"C:\\other.exe")),
+              ERROR_SUCCESS);
+    const std::set<std::wstring> before = PrefixSnapshot();
     const std::wstring program = Installed(L"Morvane.exe");
 
+    Install(packages.current);
+    ExpectShippedFilesInstalled(kShippedFiles);
     const auto shortcuts = StartMenuShortcuts();
     ASSERT_EQ(shortcuts.size(), 1u);
     EXPECT_EQ(_wcsicmp(shortcuts[0].target.c_str(), program.c_str()), 0) << shortcuts[0].target;
     EXPECT_NE(GetFileAttributesW(shortcuts[0].icon.c_str()), INVALID_FILE_ATTRIBUTES)
         << "the shortcut's icon " << testing::PrintToString(shortcuts[0].icon);
-
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), Quoted(program));
-
-    const auto products = InstalledProducts();
+    EXPECT_EQ(StartAtSignIn(), Quoted(program));
+    auto products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
-    const auto entries = ProgramListEntries();
+    auto entries = ProgramListEntries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0], std::wstring(kUninstallKey) + L"\\" + products[0]);
-    for (const auto& [name, value] :
-         {std::pair<const wchar_t*, std::wstring>{L"DisplayVersion", packages.version},
-          {L"Publisher", L"Morvane authors"},
-          {L"DisplayIcon", program + L",0"}}) {
+    for (const auto& [name, value] : {std::pair<const wchar_t*, std::wstring>{L"DisplayVersion", packages.version},
+                                      {L"Publisher", L"Morvane authors"}, {L"DisplayIcon", program + L",0"}})
         EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], name), value) << name;
-    }
     EXPECT_TRUE(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"UninstallString"));
-    DWORD flag = 0, size = sizeof(flag);
     for (const wchar_t* hidden : {L"NoRemove", L"NoRepair"}) {
-        const LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, entries[0].c_str(), hidden,
-                                            RRF_RT_REG_DWORD, nullptr, &flag, &size);
+        DWORD flag = 0, size = sizeof(flag);
+        const LSTATUS status =
+            RegGetValueW(HKEY_LOCAL_MACHINE, entries[0].c_str(), hidden, RRF_RT_REG_DWORD, nullptr, &flag, &size);
         EXPECT_TRUE(status != ERROR_SUCCESS || flag == 0) << hidden << " is set";
     }
-
     RunInstalledProgram();
-}
-
-TEST_F(InstallerTest, StartAtSignInCanBeLeftOutAddedAndRemoved) {
-    Install(packages.current, L"ADDLOCAL=Main");
-    ExpectShippedFilesInstalled(kShippedFiles);
-    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), std::nullopt);
-
-    Install(packages.current, L"ADDLOCAL=StartAtSignIn");
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"),
-              Quoted(Installed(L"Morvane.exe")));
 
     Install(packages.current, L"REMOVE=StartAtSignIn");
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"), std::nullopt);
+    EXPECT_EQ(StartAtSignIn(), std::nullopt);
     ExpectShippedFilesInstalled(kShippedFiles);
-}
+    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    Install(packages.current, L"ADDLOCAL=StartAtSignIn");
+    EXPECT_EQ(StartAtSignIn(), Quoted(program));
 
-TEST_F(InstallerTest, RepairRestoresDeletedFilesAndKeepsEditedSettings) {
-    Install(packages.current);
-    const auto products = InstalledProducts();
-    ASSERT_EQ(products.size(), 1u);
+    // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
     const std::vector<std::wstring> restored{L"Morvane.dictionary", L"ReadMe.txt"};
     for (const auto& name : restored) ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
     WriteFile(Installed(L"Settings.ini"), kEditedSettings);
-
-    // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
     MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
-    ASSERT_EQ(MsiReinstallProductW(products[0].c_str(),
-                                   REINSTALLMODE_FILEMISSING | REINSTALLMODE_FILEOLDERVERSION |
-                                       REINSTALLMODE_MACHINEDATA | REINSTALLMODE_USERDATA |
-                                       REINSTALLMODE_SHORTCUT),
+    ASSERT_EQ(MsiReinstallProductW(products[0].c_str(), REINSTALLMODE_FILEMISSING | REINSTALLMODE_FILEOLDERVERSION |
+                                                            REINSTALLMODE_MACHINEDATA | REINSTALLMODE_USERDATA |
+                                                            REINSTALLMODE_SHORTCUT),
               static_cast<UINT>(ERROR_SUCCESS));
     ExpectShippedFilesInstalled(restored);
     EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
-    // A Check works again, with the edited limit of 3 suggestions.
-    const auto entries = RunInstalledProgram(L"recieve");
-    ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0], L"receive");
-
+    const auto checked = RunInstalledProgram(L"recieve");  // with the edited limit of 3 suggestions
+    ASSERT_EQ(checked.size(), 3u);
+    EXPECT_EQ(checked[0], L"receive");
     // The command line repair, with the settings file gone too: all three come back.
-    for (const auto& name : {L"Morvane.dictionary", L"ReadMe.txt", L"Settings.ini"}) {
+    for (const auto& name : {L"Morvane.dictionary", L"ReadMe.txt", L"Settings.ini"})
         ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
-    }
     EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
     ExpectShippedFilesInstalled(kShippedFiles);
-}
 
-// The package asks a running Morvane to end before it touches its files.
-void ExpectEndedWithoutIcon(const RunningProgram& program, HWND host) {
-    EXPECT_TRUE(program.WaitForExit(10000)) << "waited for the running Morvane to end";
-    EXPECT_FALSE(e2e::TrayIconExists(host, kIconId));
-}
-
-TEST_F(InstallerTest, UninstallEndsARunningMorvaneAndRemovesEverything) {
-    Install(packages.current);
-    RunningProgram program(Installed(L"Morvane.exe"));
-    ASSERT_NE(program.Host(), nullptr) << "waited for the installed program's host window";
-    ASSERT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(program.Host(), kIconId); }, 10000))
-        << "waited for the installed program's icon";
-    const auto products = InstalledProducts();
-    ASSERT_EQ(products.size(), 1u);
-    EXPECT_EQ(Msiexec(L"/x " + products[0] + L" /qn"), 0u);
-    ExpectEndedWithoutIcon(program, program.Host());
-    // The comparison of the prefix after this test shows that nothing stayed behind.
-}
-
-TEST_F(InstallerTest, UpgradeReplacesTheOlderVersionInPlaceAndKeepsEditedSettings) {
-    Install(packages.current);
     WriteFile(Installed(L"Settings.ini"), kEditedSettings);
     {
-        RunningProgram program(Installed(L"Morvane.exe"));
-        ASSERT_NE(program.Host(), nullptr) << "waited for the installed program's host window";
+        RunningProgram running(program);
+        ASSERT_NE(running.Host(), nullptr) << "waited for the installed program's host window";
         Install(packages.next);
-        ExpectEndedWithoutIcon(program, program.Host());
+        ExpectEndedWithoutIcon(running);
     }
-
-    const auto products = InstalledProducts();
+    products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
     wchar_t version[32];
     DWORD length = 32;
-    ASSERT_EQ(MsiGetProductInfoW(products[0].c_str(), INSTALLPROPERTY_VERSIONSTRING, version,
-                                 &length),
+    ASSERT_EQ(MsiGetProductInfoW(products[0].c_str(), INSTALLPROPERTY_VERSIONSTRING, version, &length),
               static_cast<UINT>(ERROR_SUCCESS));
     EXPECT_EQ(version, packages.nextVersion);
-    const auto entries = ProgramListEntries();
+    entries = ProgramListEntries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"DisplayVersion"), version);
-
     EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
-    ExpectShippedFilesInstalled({L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt",
-                                 L"Morvane.dictionary.copyright"});
+    ExpectShippedFilesInstalled({L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt", L"Morvane.dictionary.copyright"});
     EXPECT_EQ(StartMenuShortcuts().size(), 1u);
-    EXPECT_TRUE(RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"));
+    EXPECT_EQ(StartAtSignIn(), Quoted(program));
+
+    {
+        RunningProgram running(program);
+        ASSERT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(running.Host(), kIconId); }))
+            << "waited for the installed program's icon";
+        EXPECT_EQ(Msiexec(L"/x " + products[0] + L" /qn"), 0u);
+        ExpectEndedWithoutIcon(running);
+    }
+    EXPECT_TRUE(InstalledProducts().empty());
+    const std::string difference = Difference(before, PrefixSnapshot());
+    EXPECT_TRUE(difference.empty()) << "the prefix after uninstalling differs:\n" << difference;
 }
 
 }  // namespace
