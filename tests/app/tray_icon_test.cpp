@@ -24,17 +24,12 @@ BOOL WINAPI RecordNotify(DWORD operation, PNOTIFYICONDATAA record) {
     return g_notifyResult;
 }
 
-struct ReceivedMessage {
-    HWND window;
-    UINT message;
-    WPARAM first;
-    LPARAM last;
-};
-std::vector<ReceivedMessage> g_received;  // what reached the procedure the hook replaced
+// What reached the procedure the hook replaced: window, message, wParam, lParam.
+std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>> g_received;
 
-LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM first, LPARAM last) {
-    if (message < WM_USER) return DefWindowProcW(window, message, first, last);
-    g_received.push_back({window, message, first, last});
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message < WM_USER) return DefWindowProcW(window, message, wParam, lParam);
+    g_received.emplace_back(window, message, wParam, lParam);
     return 42;
 }
 
@@ -50,8 +45,8 @@ protected:
         windowClass.hIconSm = LoadIconW(nullptr, IDI_INFORMATION);
         windowClass.lpszClassName = L"TrayShellTestHost";
         RegisterClassExW(&windowClass);
-        host_ = CreateWindowExW(0, L"TrayShellTestHost", L"Morvane", WS_OVERLAPPED, 0, 0, 0, 0,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        host_ = CreateWindowExW(0, L"TrayShellTestHost", L"Morvane", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(host_, nullptr);
         Process().HostWindow = host_;
         Process().PreviousWindowProc = nullptr;
@@ -67,8 +62,11 @@ protected:
         Process().HostWindow = nullptr;
     }
 
-    WNDPROC CurrentProc() const {
-        return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(host_, GWLP_WNDPROC));
+    WNDPROC CurrentProc() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(host_, GWLP_WNDPROC)); }
+    std::vector<DWORD> Operations() const {
+        std::vector<DWORD> operations;
+        for (const auto& call : g_notified) operations.push_back(call.first);
+        return operations;
     }
 
     HWND host_ = nullptr;
@@ -79,25 +77,9 @@ TEST(TrayIconRecord, HoldsTheFirstLayoutAndTheTipThenOneNulThenSpacesToTheSixtyF
     const auto icon = reinterpret_cast<HICON>(0x5678);
     const NOTIFYICONDATAA record = MakeTrayIconRecord(window, icon);
     EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
-    EXPECT_EQ(std::tuple(record.hWnd, record.hIcon), std::tuple(window, icon));
-    EXPECT_EQ(std::tuple(record.uID, record.uFlags, record.uCallbackMessage),
-              std::tuple(125u, 7u, 1025u));
-    EXPECT_EQ(std::string(record.szTip, 64),
-              std::string("Morvane. Click to view") + '\0' + std::string(41, ' '));
-}
-
-TEST_F(TrayShellTest, AddAndRemovePassTheSameRecordAndAddReturnsThePlatformsResult) {
-    g_notifyResult = 5;
-    EXPECT_EQ(AddTrayIcon(), 5);
-    RemoveTrayIcon();
-    ASSERT_EQ(g_notified.size(), 2u);
-    EXPECT_EQ(g_notified[0].first, static_cast<DWORD>(NIM_ADD));
-    EXPECT_EQ(g_notified[1].first, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified[1].second, sizeof(NOTIFYICONDATAA)),
-              0);
-    EXPECT_EQ(g_notified[0].second.hWnd, host_);
-    // The host window's own icon, in its small image: the notification area shows 16 x 16.
-    EXPECT_EQ(g_notified[0].second.hIcon, LoadIconW(nullptr, IDI_INFORMATION));
+    EXPECT_EQ(std::tuple(record.hWnd, record.hIcon, record.uID, record.uFlags, record.uCallbackMessage),
+              std::tuple(window, icon, 125u, 7u, 1025u));
+    EXPECT_EQ(std::string(record.szTip, 64), std::string("Morvane. Click to view") + '\0' + std::string(41, ' '));
 }
 
 TEST_F(TrayShellTest, TrayCallbackIsAnsweredWithZeroAndAllElseGoesOnToThePreviousProcedure) {
@@ -108,51 +90,45 @@ TEST_F(TrayShellTest, TrayCallbackIsAnsweredWithZeroAndAllElseGoesOnToThePreviou
     EXPECT_EQ(SendMessageW(host_, WM_USER + 7, 1, 2), 42);
     const HWND other = reinterpret_cast<HWND>(0x777);
     EXPECT_EQ(HostWindowProc(other, kTrayCallbackMessage, 3, 4), 42);
-    ASSERT_EQ(g_received.size(), 2u);
-    EXPECT_EQ(std::tuple(g_received[0].window, g_received[0].message, g_received[0].first,
-                         g_received[0].last),
-              std::tuple(host_, WM_USER + 7u, WPARAM{1}, LPARAM{2}));
-    EXPECT_EQ(std::tuple(g_received[1].window, g_received[1].message),
-              std::tuple(other, kTrayCallbackMessage));
+    EXPECT_EQ(g_received, (std::vector<std::tuple<HWND, UINT, WPARAM, LPARAM>>{
+                              {host_, WM_USER + 7, 1, 2}, {other, kTrayCallbackMessage, 3, 4}}));
 }
 
-TEST_F(TrayShellTest, StartUpSubclassesOnlyWhenTheIconWasAddedAndShutDownPutsTheProcedureBack) {
+// Start-up hooks the host window only when the icon was added (exactly 1), a restarted
+// taskbar adds the icon again and hooks once, and shutdown removes the icon and unhooks.
+TEST_F(TrayShellTest, StartUpTaskbarRestartAndShutDown) {
     const WNDPROC original = CurrentProc();
-    g_notifyResult = FALSE;
-    StartUp();
-    EXPECT_EQ(Process().PreviousWindowProc, nullptr);
+    for (const BOOL added : {FALSE, 2}) {  // 2: nonzero, but not exactly 1
+        g_notifyResult = added;
+        StartUp();
+        EXPECT_EQ(Process().PreviousWindowProc, nullptr);
+    }
     const std::wstring& settingsPath = Process().Spelling.SettingsPath;
     EXPECT_EQ(settingsPath.substr(settingsPath.size() - 13), L"\\Settings.ini");
-    g_notifyResult = 2;  // nonzero, but not exactly 1
-    StartUp();
-    EXPECT_EQ(Process().PreviousWindowProc, nullptr);
     g_notifyResult = TRUE;
-    StartUp();
+    OnTaskbarCreated();
     EXPECT_EQ(Process().PreviousWindowProc, original);
     EXPECT_EQ(CurrentProc(), &HostWindowProc);
+    OnTaskbarCreated();
+    EXPECT_EQ(Process().PreviousWindowProc, original);  // not hooked over itself
 
     ShutDown();
-    EXPECT_EQ(g_notified.back().first, static_cast<DWORD>(NIM_DELETE));
     EXPECT_EQ(CurrentProc(), original);
     EXPECT_EQ(Process().PreviousWindowProc, nullptr);
-    ShutDown();  // nothing hooked: the icon is still removed, and the procedure left alone
-    EXPECT_EQ(g_notified.back().first, static_cast<DWORD>(NIM_DELETE));
-    EXPECT_EQ(g_notified.size(), 5u);
-    EXPECT_EQ(CurrentProc(), original);
-}
-
-TEST_F(TrayShellTest, TaskbarRestartAddsTheIconAgainAndHooksOnlyOnce) {
-    g_notifyResult = FALSE;  // no taskbar at start-up
     StartUp();
-    ASSERT_EQ(Process().PreviousWindowProc, nullptr);
-    g_notifyResult = TRUE;
-    OnTaskbarCreated();
-    const WNDPROC previous = Process().PreviousWindowProc;
-    EXPECT_NE(previous, nullptr);
-    OnTaskbarCreated();
-    EXPECT_EQ(Process().PreviousWindowProc, previous);  // not hooked over itself
-    ASSERT_EQ(g_notified.size(), 3u);
-    for (const auto& call : g_notified) EXPECT_EQ(call.first, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(CurrentProc(), &HostWindowProc);
+    ShutDown();
+    ShutDown();  // nothing hooked: the icon is still removed, and the procedure left alone
+    EXPECT_EQ(CurrentProc(), original);
+    EXPECT_EQ(Operations(),
+              (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_DELETE, NIM_DELETE}));
+    // Add and remove pass the same record: the host window and its own small icon (the
+    // notification area shows 16 x 16).
+    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified.back().second, sizeof(NOTIFYICONDATAA)), 0);
+    EXPECT_EQ(std::tuple(g_notified[0].second.hWnd, g_notified[0].second.hIcon),
+              std::tuple(host_, LoadIconW(nullptr, IDI_INFORMATION)));
+    g_notifyResult = 5;
+    EXPECT_EQ(AddTrayIcon(), 5);  // the platform's result
 }
 
 }  // namespace
