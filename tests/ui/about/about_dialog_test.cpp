@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/unique_handle.h"
 #include "support/window_dpi.h"
 #include "tests/ui/about/test_registry_key.h"
 #include "ui/about/about_layout.h"
@@ -151,6 +152,17 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                    EXPECT_NE(dialogFont, 0);
                    EXPECT_EQ(SendDlgItemMessageW(dialog, kIdSysInfo, WM_GETFONT, 0, 0), dialogFont);
 
+                   // The description on the scroll-bar colour, the labels in black on the face colour.
+                   const WindowDc dc(dialog);
+                   EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
+                                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdDescription))),
+                             reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_SCROLLBAR)));
+                   EXPECT_EQ(GetBkColor(dc.Get()), GetSysColor(COLOR_SCROLLBAR));
+                   EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
+                                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdTitle))),
+                             reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
+                   EXPECT_EQ(std::pair(GetTextColor(dc.Get()), GetBkColor(dc.Get())),
+                             std::pair(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)));
                    ExpectLaidOutAt(dialog, WindowDpi(dialog));
                    // Moved to a screen of twice the resolution, everything is laid out again.
                    const int dpi = 2 * WindowDpi(dialog);
