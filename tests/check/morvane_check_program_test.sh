@@ -20,7 +20,8 @@ lines=$(printf 'teh\r\nwierd\nthe\n' | "$program" | wc -l)
 # and left as it was when the new one cannot be written (a file size limit stands in for a
 # full disk; it also stops root, which a read-only folder would not).
 dir=$(mktemp -d); trap 'rm -rf "$dir"' EXIT
-printf '*Zork\n#\n' | XDG_DATA_HOME=$dir/data "$program" -a >/dev/null || fail "the pipe mode should exit 0"
+said=$(printf '*Zork\n#\n' | XDG_DATA_HOME=$dir/data "$program" -a 2>&1 >/dev/null) || fail "the pipe mode should exit 0"
+[ -z "$said" ] || fail "a save that worked was reported: $said"
 [ "$(cat "$dir/data/morvane/personal-words")" = Zork ] || fail "the personal list was not saved in the default place"
 printf 'old\n' > "$dir/words"
 long=$(head -c 3000 /dev/zero | tr '\0' q)

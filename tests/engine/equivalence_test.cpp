@@ -28,55 +28,47 @@ class RandomText {
 public:
     explicit RandomText(unsigned seed) : rng_(seed) {}
 
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    int Below(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
     bool Chance(int percent) { return Below(100) < percent; }
+    template <typename Items>
+    auto Pick(const Items& items) { return items[Below(items.size())]; }
 
-    std::u16string Word(const std::u16string& letters, int maxLength) {
-        std::u16string word;
-        const int length = 1 + Below(maxLength);
-        for (int i = 0; i < length; ++i) {
-            char16_t c = letters[Below(static_cast<int>(letters.size()))];
+    std::u16string Word(std::u16string_view letters, int maxLength) {
+        std::u16string word(1 + Below(maxLength), u' ');
+        for (char16_t& c : word) {
+            c = Pick(letters);
             if (Chance(15)) c = UpperChar(c);
-            if (Chance(3)) c = kOdd[Below(sizeof(kOdd) / sizeof(kOdd[0]))];
-            word.push_back(c);
+            if (Chance(3)) c = Pick(std::u16string_view(u" '-\u00E9\u00C9\u0160\u0161\u00FF\u0178\u0081\r\n1."));
         }
         return word;
     }
 
     // A typing slip: a character dropped, doubled, swapped, replaced or added.
-    std::u16string Misspell(std::u16string word, const std::u16string& letters) {
+    std::u16string Misspell(std::u16string word, std::u16string_view letters) {
         if (word.empty()) return word;
-        const std::size_t at = static_cast<std::size_t>(Below(static_cast<int>(word.size())));
+        const auto at = static_cast<std::size_t>(Below(word.size()));
         switch (Below(5)) {
             case 0: word.erase(at, 1); break;
             case 1: word.insert(at, 1, word[at]); break;
             case 2: if (at + 1 < word.size()) std::swap(word[at], word[at + 1]); break;
-            case 3: word[at] = letters[Below(static_cast<int>(letters.size()))]; break;
-            default: word.insert(at, 1, letters[Below(static_cast<int>(letters.size()))]); break;
+            case 3: word[at] = Pick(letters); break;
+            default: word.insert(at, 1, Pick(letters)); break;
         }
         return word;
     }
 
-    std::u16string Typed(const std::vector<std::u16string>& entries, const std::u16string& letters) {
-        std::u16string typed;
+    std::u16string Typed(const std::vector<std::u16string>& entries, std::u16string_view letters) {
         const int kind = Below(10);
-        if (kind < 3 && !entries.empty()) {
-            typed = entries[Below(static_cast<int>(entries.size()))];
-        } else if (kind < 7 && !entries.empty()) {
-            typed = Misspell(entries[Below(static_cast<int>(entries.size()))], letters);
-        } else {
-            typed = Word(letters, 9);
-        }
-        if (Chance(15)) typed.push_back(kTrailing[Below(sizeof(kTrailing) / sizeof(kTrailing[0]))]);
+        std::u16string typed = entries.empty() || kind >= 7 ? Word(letters, 9)
+                               : kind < 3                   ? Pick(entries)
+                                                            : Misspell(Pick(entries), letters);
+        if (Chance(15)) typed.push_back(Pick(std::u16string_view(u"., !\u00E91'")));
         if (Chance(5)) typed.insert(0, u" ");
         if (Chance(3)) typed = u"  ";
         return typed;
     }
 
 private:
-    static constexpr char16_t kOdd[] = {u' ', u'\'', u'-', u'\u00E9', u'\u00C9', u'\u0160', u'\u0161', u'\u00FF',
-                                        u'\u0178', u'\u0081', u'\r', u'\n', u'1', u'.'};
-    static constexpr char16_t kTrailing[] = {u'.', u',', u' ', u'!', u'\u00E9', u'1', u'\''};
     std::mt19937 rng_;
 };
 
@@ -86,17 +78,14 @@ std::vector<std::u16string> RandomEntries(RandomText& random, const ListShape& s
         if (random.Chance(2)) {
             entries.emplace_back();
         } else if (random.Chance(5) && !entries.empty()) {
-            entries.push_back(entries[random.Below(static_cast<int>(entries.size()))]);
+            entries.push_back(random.Pick(entries));
         } else {
             entries.push_back(random.Word(shape.letters, shape.maxLength));
         }
     }
     if (shape.sorted) {
-        std::stable_sort(entries.begin(), entries.end(), [](const std::u16string& a, const std::u16string& b) {
-            std::u16string la = a, lb = b;
-            for (char16_t& c : la) c = LowerChar(c);
-            for (char16_t& c : lb) c = LowerChar(c);
-            return la < lb;
+        std::ranges::stable_sort(entries, [](const std::u16string& a, const std::u16string& b) {
+            return std::ranges::lexicographical_compare(a, b, {}, LowerChar, LowerChar);
         });
     }
     return entries;

@@ -1,5 +1,6 @@
 // What the comparison with the plain implementation cannot show: the case mapping and code
-// page both share, reading in pieces, long runs of one first letter, and fixed answers.
+// page both share, UTF-8 at the edges, reading in pieces, long runs of one first letter, and
+// fixed answers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -7,6 +8,7 @@
 #include "engine/char_case.h"
 #include "engine/check_list.h"
 #include "engine/spelling.h"
+#include "engine/utf8.h"
 #include "test_lists.h"
 
 namespace morvane {
@@ -40,6 +42,21 @@ TEST(CharCase, MapsEachRangeAtItsEdgesAndLeavesTheGapsAlone) {
     }
 }
 
+TEST(Utf8Test, DecodesEveryLengthReplacesWhatIsNotUtf8AndEncodesBack) {
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", u"a\u00E9\u20AC\U0001F600"},
+        {"\x80\xC0\xAF\xF5", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // lone continuation, overlong, no such lead byte
+        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},                // overlong
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},                // a surrogate
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},     // past U+10FFFF
+        {"\xE2\x82x\xC3", u"\uFFFDx\uFFFD"},                   // cut short by a letter, by the end
+    };
+    for (const auto& [bytes, text] : cases) EXPECT_EQ(Utf8ToUtf16(bytes), text) << bytes;
+    EXPECT_EQ(Utf16ToUtf8(cases[0].second), cases[0].first);
+    // Unpaired surrogates, one of them the half of a pair that the view cuts.
+    EXPECT_EQ(Utf16ToUtf8(std::u16string_view(u"\xD800x\xDC00\xD83D\xDE00", 4)), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 TEST(WordListTest, DecodesWindows1252IncludingItsUndefinedBytesAndSplitsAtCrLfOnly) {
     const WordList list = MakeWordList(std::string("\x80\x81\x8A\x9F\xFF\r\na\rb\nc\r\n"));
     ASSERT_EQ(list.Count(), 3);
@@ -47,15 +64,18 @@ TEST(WordListTest, DecodesWindows1252IncludingItsUndefinedBytesAndSplitsAtCrLfOn
     EXPECT_EQ(list.Entry(1), u"a\rb\nc");
     EXPECT_EQ(list.Entry(2), u"");
     EXPECT_EQ(MakeWordList(std::string()).Count(), 0);
+    EXPECT_TRUE(IsInDictionary(MakeWordList(std::string("solo")), u"SOLO"));
 }
 
 TEST(WordListTest, FirstIndexOfLetterIsWhereAWalkFromTheStartStops) {
     // Unsorted, with an empty entry and both cases: the first match wins.
-    const WordList list = MakeWordList(Texts{u"zoo", u"", u"Apple", u"bee", u"apple", u"\u00C9clair", u"\u00E9t\u00E9"});
+    const WordList list = MakeWordList(
+        Texts{u"zoo", u"", u"Apple", u"bee", u"apple", u"\u00C9clair", u"\u00E9t\u00E9", std::u16string(u"\0nul", 4)});
     EXPECT_EQ(list.FirstIndexOfLetter(u'z'), 0);
     EXPECT_EQ(list.FirstIndexOfLetter(u'a'), 2);
     EXPECT_EQ(list.FirstIndexOfLetter(u'b'), 3);
     EXPECT_EQ(list.FirstIndexOfLetter(u'\u00E9'), 5);
+    EXPECT_EQ(list.FirstIndexOfLetter(u'\0'), 7);
     EXPECT_EQ(list.FirstIndexOfLetter(u'q'), list.Count());
     EXPECT_EQ(list.FirstIndexOfLetter(u'A'), list.Count());  // letters are looked up lower-cased
 }
