@@ -73,8 +73,8 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
          "{\"word\": \"receive\", \"found\": true, \"entries\": [\"receive\"]}\n"},
         {"readable lines; 0 when all were found", {u"hello", u"receive.", u"--max", u"32767"}, "", 0,
          "hello: found\nreceive.: found\n"},
-        {"readable lines; 1 when one was not", {u"bda", u"xyz", u"  "}, "", 1,
-         "bda: not found; suggestions: bad, bed, bid\nxyz: not found, no suggestions\n  : blank, nothing to check\n"},
+        {"readable lines; 1 when one was not", {u"bda", u"x-y", u"  "}, "", 1,
+         "bda: not found; suggestions: bad, bed, bid\nx-y: not found, no suggestions\n  : blank, nothing to check\n"},
         {"words that look like options", {u"--dictionary=/tmp/words", u"-ing", u"--", u"--json"}, "", 0,
          "-ing: found\n--json: found\n"},
     };

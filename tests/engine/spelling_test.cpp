@@ -44,8 +44,10 @@ TEST(CharCase, MapsEachRangeAtItsEdgesAndLeavesTheGapsAlone) {
 
 TEST(Utf8Test, DecodesEveryLengthReplacesWhatIsNotUtf8AndEncodesBack) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", u"a\u00E9\u20AC\U0001F600"},
-        {"\x80\xC0\xAF\xF5", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // lone continuation, overlong, no such lead byte
+        {"a\xC3\xA9\xCE\xBB\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+         u"a\u00E9\u03BB\u20AC\U0001F600\U0010FFFF"},
+        {"\x80\xC0\xAF", u"\uFFFD\uFFFD\uFFFD"},                // lone continuation, overlong
+        {"\xF5\x80\x80", u"\uFFFD\uFFFD\uFFFD"},                // no such lead byte
         {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},                // overlong
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},                // a surrogate
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},     // past U+10FFFF
