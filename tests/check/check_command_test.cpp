@@ -58,10 +58,10 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
          "{\"word\": \"two words\", \"found\": true, \"entries\": [\"two words\"]}\n"
          "{\"word\": \"  \", \"found\": true, \"entries\": null}\n"},
         // The last character is dropped as a stray one, and the entry comes back from Windows-1252.
-        {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U0001F600"}, "", 1,
+        {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U00010000"}, "", 1,
          "{\"word\": \"CAF\xC3\x89\", \"found\": false, \"entries\": [\"caf\xC3\xA9\"]}\n"
-         "{\"word\": \"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x9F\x98\x80\", \"found\": true, \"entries\": "
-         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x9F\x98\x80\"]}\n"},
+         "{\"word\": \"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80\", \"found\": true, \"entries\": "
+         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80\"]}\n"},
         {"standard input, a line a word, UTF-8 of every length", {u"--json", u"--max", u"1"},
          "hello\r\nna\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\nbda\n\n cat \nreceive", 1,
          "{\"word\": \"hello\", \"found\": true, \"entries\": [\"hello\"]}\n"
