@@ -31,25 +31,25 @@ BOOL WINAPI Close() {
 }
 BOOL WINAPI Empty() { return Record("EmptyClipboard", {}, gBehind.EmptyClipboard()); }
 HWND WINAPI Owner() { return Record("GetClipboardOwner", {}, gBehind.GetClipboardOwner()); }
-BOOL WINAPI Available(UINT f) { return Record("IsClipboardFormatAvailable", {f}, gBehind.IsClipboardFormatAvailable(f)); }
+BOOL WINAPI Available(UINT f) { return Record("IsClipboardFormatAvailable", {(Arg)f}, gBehind.IsClipboardFormatAvailable(f)); }
 int WINAPI Priority(UINT* list, int count) {
     return Record("GetPriorityClipboardFormat", std::vector<Arg>(list, list + std::max(count, 0)),
                   gBehind.GetPriorityClipboardFormat(list, count));
 }
-HANDLE WINAPI GetData(UINT f) { return Record("GetClipboardData", {f}, gBehind.GetClipboardData(f)); }
+HANDLE WINAPI GetData(UINT f) { return Record("GetClipboardData", {(Arg)f}, gBehind.GetClipboardData(f)); }
 HANDLE WINAPI SetData(UINT f, HANDLE h) {
     HANDLE accepted = gBehind.SetClipboardData(f, h);
     if (accepted) gBlocks.erase(static_cast<HGLOBAL>(h));
-    return Record("SetClipboardData", {f, (Arg)h}, accepted);
+    return Record("SetClipboardData", {(Arg)f, (Arg)h}, accepted);
 }
-UINT WINAPI Enum(UINT f) { return Record("EnumClipboardFormats", {f}, gBehind.EnumClipboardFormats(f)); }
+UINT WINAPI Enum(UINT f) { return Record("EnumClipboardFormats", {(Arg)f}, gBehind.EnumClipboardFormats(f)); }
 int WINAPI Name(UINT f, LPSTR buffer, int size) {
-    return Record("GetClipboardFormatNameA", {f, size}, gBehind.GetClipboardFormatNameA(f, buffer, size));
+    return Record("GetClipboardFormatNameA", {(Arg)f, size}, gBehind.GetClipboardFormatNameA(f, buffer, size));
 }
 HGLOBAL WINAPI Alloc(UINT flags, SIZE_T bytes) {
     HGLOBAL block = gBehind.GlobalAlloc(flags, bytes);
     if (block) gBlocks.insert(block);
-    return Record("GlobalAlloc", {flags, (Arg)bytes}, block);
+    return Record("GlobalAlloc", {(Arg)flags, (Arg)bytes}, block);
 }
 LPVOID WINAPI Lock(HGLOBAL h) { return Record("GlobalLock", {(Arg)h}, gBehind.GlobalLock(h)); }
 BOOL WINAPI Unlock(HGLOBAL h) { return Record("GlobalUnlock", {(Arg)h}, gBehind.GlobalUnlock(h)); }
