@@ -1,11 +1,10 @@
 #pragma once
 // What an installation leaves on this Windows, read from the test process: msiexec runs, the
-// installed products of Morvane's family, registry texts, the list of installed programs, the
-// Start menu shortcut, and a snapshot of the whole prefix to compare before and after.
+// installed products of Morvane's family, registry texts, the list of installed programs and
+// the Start menu shortcut.
 #include <windows.h>
 
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -32,13 +31,6 @@ std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& key);
 
 // The entries named "Morvane" in the list of installed programs: their keys.
 std::vector<std::wstring> ProgramListEntries();
-
-// Every file and folder on C: and every registry key and value name under the machine's
-// software key and the user's keys, each as one line.
-std::set<std::wstring> PrefixSnapshot();
-// The lines that appeared or went between two snapshots, one a line; Windows Installer's own
-// containers, which it makes at its first install and keeps, are left out.
-std::string Difference(const std::set<std::wstring>& before, const std::set<std::wstring>& after);
 
 // The Start menu shortcuts named Morvane, in the common and the user's menu, resolved.
 struct Shortcut {

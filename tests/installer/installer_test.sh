@@ -17,7 +17,8 @@ rm -rf "$work"; mkdir -p "$work"
 next_package=$work/Morvane-$next_version.msi
 "$make_msi" x64 "$next_version" "$shipped" "$icon" "$close_running" "$next_package"
 
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No desktop menu entries are made for the Start menu shortcut: they would land in $HOME.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 finish() {
   "$SERVER" -k 2>/dev/null || true
   rm -rf "$work"
@@ -31,4 +32,43 @@ timeout 120 "$SERVER" -w
 "$SERVER" -p30
 # Wine's services and desktop (with its notification area) started off the test's pipes.
 "$WINE" wineboot </dev/null >/dev/null 2>&1
-"$WINE" "$tests_exe" "$package" "$version" "$next_package" "$next_version" "$shipped"
+
+# Every file and folder on C:, and every registry key and value name under the machine's
+# software key and the user's keys but Wine's own, one a line.
+snapshot() {
+  {
+    (cd "$WINEPREFIX/drive_c" && find . | sed 's|^\.|C:|')
+    for key in 'HKLM\Software' 'HKCU'; do
+      "$WINE" reg export "$key" "$work/export.reg" /y >/dev/null 2>&1
+      iconv -f UTF-16LE -t UTF-8 "$work/export.reg" | tr -d '\r' | awk '
+        /^\[/ { key = $0; wine = index(key, "[HKEY_CURRENT_USER\\Software\\Wine") == 1; if (!wine) print "key " key }
+        /^(@|")/ && !wine { sub(/"?=.*/, ""); print "value " key " : " $0 }'
+    done
+  } | LC_ALL=C sort
+}
+# Another program starts at sign-in too, as on any Windows: its entry must stay. The test
+# program is started once first, so that what any first start leaves is there before.
+"$WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Another program' /d 'C:\other.exe' /f >/dev/null 2>&1
+"$WINE" "$tests_exe" >/dev/null 2>&1 || true
+snapshot >"$work/before"
+status=0
+"$WINE" "$tests_exe" "$package" "$version" "$next_package" "$next_version" "$shipped" || status=$?
+
+# After the uninstall the prefix is as it was, but for Windows Installer's own folder and keys:
+# it makes them, empty, at its first install and keeps them, as every Windows has them.
+snapshot >"$work/after"
+installer='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Installer'
+LC_ALL=C comm -3 "$work/before" "$work/after" | grep -v -x -F \
+  -e "	C:/windows/Installer" -e "	key [HKEY_LOCAL_MACHINE\Software\Classes\Installer]" \
+  -e "	key [HKEY_LOCAL_MACHINE\Software\Classes\Installer\Features]" \
+  -e "	key [HKEY_LOCAL_MACHINE\Software\Classes\Installer\Products]" \
+  -e "	key [HKEY_LOCAL_MACHINE\Software\Classes\Installer\UpgradeCodes]" \
+  -e "	key [$installer]" -e "	key [$installer\UpgradeCodes]" -e "	key [$installer\UserData]" \
+  -e "	key [$installer\UserData\S-1-5-18]" -e "	key [$installer\UserData\S-1-5-18\Components]" \
+  -e "	key [$installer\UserData\S-1-5-18\Products]" >"$work/difference" || true
+if [ -s "$work/difference" ]; then
+  echo "installer_test: the prefix after uninstalling differs (left: removed, right: left behind):"
+  cat "$work/difference"
+  status=1
+fi
+exit $status
