@@ -240,13 +240,6 @@ std::wstring WindowText(HWND window) {
     return std::wstring(text, static_cast<std::size_t>(std::max<LRESULT>(0, length)));
 }
 
-HWND FindChildWithText(HWND parent, const std::wstring& text) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (WindowText(child) == text) return child;
-    }
-    return nullptr;
-}
-
 std::vector<std::wstring> ListEntries(HWND checkWindow) {
     const HWND list = GetDlgItem(checkWindow, kIdWordList);
     std::vector<std::wstring> entries(

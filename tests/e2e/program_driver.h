@@ -107,8 +107,6 @@ bool TrayIconExists(HWND window, UINT id);
 bool TooltipShows(const std::wstring& text);
 
 std::wstring WindowText(HWND window);
-// A child window whose text is exactly `text`.
-HWND FindChildWithText(HWND parent, const std::wstring& text);
 
 // The check window's controls.
 std::vector<std::wstring> ListEntries(HWND checkWindow);
