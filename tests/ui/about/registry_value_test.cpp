@@ -27,6 +27,7 @@ TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRe
     key.SetRaw(L"expandable", REG_EXPAND_SZ, expandable, sizeof expandable);
     key.SetRaw(L"binary", REG_BINARY, bytes, sizeof bytes);
     key.SetRaw(L"list", REG_MULTI_SZ, list, sizeof list);
+    key.SetRaw(L"one byte", REG_SZ, "x", 1);  // less than one character
 
     const std::tuple<std::wstring, std::wstring, bool, std::wstring> cases[] = {
                  {key.Path() + L"\\missing", L"PATH", false, L""},
@@ -40,7 +41,8 @@ TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRe
                  {key.Path(), L"zero", true, L"0"},
                  {key.Path(), L"expandable", true, L"as passed"},
                  {key.Path(), L"binary", true, L"as passed"},
-                 {key.Path(), L"list", true, L"as passed"}};
+                 {key.Path(), L"list", true, L"as passed"},
+                 {key.Path(), L"one byte", true, L""}};
     for (const auto& [keyPath, name, found, expected] : cases) {
         std::wstring value = L"as passed";
         EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, keyPath, name, value), found) << keyPath << " " << name;
