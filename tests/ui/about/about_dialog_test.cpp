@@ -163,6 +163,14 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                              reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
                    EXPECT_EQ(std::pair(GetTextColor(dc.Get()), GetBkColor(dc.Get())),
                              std::pair(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)));
+                   // The etched separator: a dark grey line one pixel high over a white line two high.
+                   UpdateWindow(dialog);
+                   const int x = TwipsToPixels(2000, WindowDpi(dialog)), y = TwipsToPixels(2445, WindowDpi(dialog));
+                   EXPECT_EQ((std::array{GetPixel(dc.Get(), x, y - 1), GetPixel(dc.Get(), x, y),
+                                         GetPixel(dc.Get(), x, y + 1), GetPixel(dc.Get(), x, y + 2),
+                                         GetPixel(dc.Get(), x, y + 3)}),
+                             (std::array{GetSysColor(COLOR_BTNFACE), RGB(128, 128, 128), RGB(255, 255, 255),
+                                         RGB(255, 255, 255), GetSysColor(COLOR_BTNFACE)}));
                    ExpectLaidOutAt(dialog, WindowDpi(dialog));
                    // Moved to a screen of twice the resolution, everything is laid out again.
                    const int dpi = 2 * WindowDpi(dialog);
