@@ -47,9 +47,9 @@ HWND FindOurDialog(const wchar_t* caption, HWND owner = nullptr) {
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (!g_run.dialog) g_run.dialog = FindOurDialog(L"About Morvane");
     if (!g_run.dialog) return;
-    if (++g_run.ticks > kPatienceTicks) {  // closes whatever is still open, so that no test hangs
-        if (const HWND box = FindOurDialog(L"Morvane", g_run.dialog)) PostMessageW(box, WM_COMMAND, IDOK, 0);
-        PostMessageW(g_run.dialog, WM_COMMAND, IDOK, 0);
+    if (++g_run.ticks > kPatienceTicks) {  // ends whatever is still open, so that no test hangs
+        if (const HWND box = FindOurDialog(L"Morvane", g_run.dialog)) EndDialog(box, IDOK);
+        EndDialog(g_run.dialog, IDOK);
         return;
     }
     if (g_run.next < g_run.steps.size() && g_run.steps[g_run.next](g_run.dialog)) ++g_run.next;
