@@ -230,10 +230,11 @@ TEST_F(RealClipboard, ClipboardHeldByAnotherWindowRefusesEverything) {
         EXPECT_EQ(clipboard.GetText(), L"");
         EXPECT_FALSE(clipboard.GetData());
         EXPECT_FALSE(clipboard.SetData(CMemoryDC().Picture()));
-        EXPECT_EQ(calls.Count("GlobalAlloc"), 0);
-        EXPECT_EQ(calls.Count("CloseClipboard"), 0);
+        // Nothing is emptied, allocated, offered or closed: what is there stays. (Read back after
+        // the holder closes, the text is at the mercy of Wine's own clipboard synchronisation.)
+        for (const char* call : {"EmptyClipboard", "GlobalAlloc", "SetClipboardData", "CloseClipboard"})
+            EXPECT_EQ(calls.Count(call), 0) << call;
     }
-    EXPECT_EQ(clipboard.GetText(), L"kept");
 
     ClipboardHolder owner(/*takeOwnership=*/true);
     ASSERT_NE(owner.Window(), nullptr) << "the holder could not open the clipboard";
