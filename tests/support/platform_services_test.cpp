@@ -77,6 +77,10 @@ TEST(WinDictionaryHost, ReadsEveryByteOrGivesTheSystemsReasonOrTheSizeOverTheLim
     const FileReadResult missing = host.ReadWholeFile(ToU16(dir / L"missing.dictionary"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.reason, ToU16(SystemErrorText(ERROR_FILE_NOT_FOUND)));
+    // The system's own text without its line end; a code it has no text for is named.
+    const std::wstring notFound = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    EXPECT_TRUE(notFound.size() > 8 && notFound.find_last_of(L"\r\n ") != notFound.size() - 1) << notFound;
+    EXPECT_EQ(SystemErrorText(0xDEADBEEF), L"Error 3735928559.");
     // Held open by another program that shares nothing.
     const auto locked = dir.Write(L"locked.dictionary", "abcd");
     HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
