@@ -168,7 +168,8 @@ TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStand
     const std::pair<std::int32_t, std::wstring> names[] = {
         {static_cast<std::int32_t>(test::TestFormat()), L"Morvane Test Data"}, {0, L"Unknown: 0"},
         {-5, L"Unknown: -5"}, {17, L"Unknown: 17"},
-        {static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str())), longest}};
+        {static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str())), longest},
+        {static_cast<std::int32_t>(RegisterClipboardFormatW(L"M")), L"M"}};
     for (const auto& [format, name] : names) EXPECT_EQ(formats.GetName(format), name);
     {
         RecordingCalls calls;
