@@ -102,7 +102,7 @@ TEST_F(CheckWindowE2E, ListsWordsOrSuggestionsUpToTheLimitAndLooksUpAndCopiesThe
         const std::wstring symbols = L"two \"words\" & #more";
         ASSERT_EQ(CheckWordAndRead(window_, symbols), Entries{symbols});
         DoubleClickEntry(window_, 0);
-        const auto lines = WaitForRecordedCommandLines(recorder, 3);
+        const auto lines = WaitForRecordedCommandLines(recorder, window_, 3);
         ASSERT_EQ(lines.size(), 3u);
         const std::string log = lines[0] + "\n" + lines[1] + "\n" + lines[2];
         for (const char* query : {"", "receive", "two%20%22words%22%20%26%20%23more"})

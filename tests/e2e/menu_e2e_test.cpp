@@ -27,7 +27,7 @@ TEST_F(TrayMenuE2E, ShowReadMeAndAboutThenExitWhileAboutIsOpen) {
     const std::wstring recorder = folder_.File(L"recorder.exe");
     ShellOpensWithRecorder shell(recorder);
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
-    const auto lines = WaitForRecordedCommandLines(recorder);
+    const auto lines = WaitForRecordedCommandLines(recorder, program_.Host());
     ASSERT_EQ(lines.size(), 1u);
     // The path as the program forms it: its directory, then "\ReadMe.txt" (ASCII, as the log then is).
     const std::wstring readMe = folder_.File(L"ReadMe.txt");
@@ -41,7 +41,7 @@ TEST_F(TrayMenuE2E, ShowReadMeAndAboutThenExitWhileAboutIsOpen) {
     EXPECT_EQ(program_.AnswerMessageBox(L"Corrupted Installation"),
               L"The ReadMe.txt file is missing from your installation directory.\r\n"
               L"Rerun the installation program and choose \"repair\" to replace the file");
-    EXPECT_EQ(WaitForRecordedCommandLines(recorder).size(), 1u);
+    EXPECT_EQ(WaitForRecordedCommandLines(recorder, program_.Host()).size(), 1u);
 
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kAbout));
     const HWND about = program_.WaitForShownWindow(nullptr, L"About Morvane");

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstring>
@@ -65,6 +66,21 @@ std::vector<std::wstring> ToolTexts(HWND tooltip) {
     return texts;
 }
 
+// Whether a process whose program file has this name is running (any folder's).
+bool ProcessRunning(const std::wstring& programName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    bool running = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running;
+         more = Process32NextW(snapshot, &entry)) {
+        running = lstrcmpiW(entry.szExeFile, programName.c_str()) == 0;
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
 std::vector<std::string> RecordedCommandLines(const std::wstring& recorderPath) {
     std::vector<std::string> lines;
     std::ifstream log(std::filesystem::path(recorderPath + L".log"), std::ios::binary);
@@ -114,9 +130,14 @@ void ScenarioFolder::Write(const std::wstring& name, const std::string& bytes) c
 }
 
 std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorderPath,
-                                                     std::size_t count) {
+                                                     HWND programWindow, std::size_t count) {
     WaitUntil([&] { return RecordedCommandLines(recorderPath).size() >= count; });
-    Sleep(300);
+    // A message sent to the program's window is handled once its thread is back at its message
+    // loop: every launch it made by then has started. Each has logged once it has ended.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(programWindow, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
+    const std::wstring recorderName = std::filesystem::path(recorderPath).filename().wstring();
+    WaitUntil([&] { return !ProcessRunning(recorderName); });
     return RecordedCommandLines(recorderPath);
 }
 

@@ -43,9 +43,10 @@ private:
 };
 
 // Waits for the recorder copied at `recorderPath` to log at least `count` command lines, then
-// a little longer for any stray extra ones; the lines logged.
+// for the program (through programWindow, one of its windows) to finish what it was doing and
+// for every recorder to end, so a stray extra launch is logged too; the lines logged.
 std::vector<std::string> WaitForRecordedCommandLines(const std::wstring& recorderPath,
-                                                     std::size_t count = 1);
+                                                     HWND programWindow, std::size_t count = 1);
 
 // The program started from a scenario folder; ended at the end of the test if still running.
 class RunningProgram {
