@@ -53,7 +53,7 @@ TEST_F(CheckWindowE2E, OpensFocusedCentredAndLaidOutAtTheScreensResolutionAndEnt
               std::tuple(client.left, client.top, client.right, client.bottom));
     // Every control in its place, made in tab order.
     HWND child = GetWindow(window_, GW_CHILD);
-    for (const ControlSpec& control : kCheckWindowControls) {
+    for (const FormControl& control : kCheckWindowControls) {
         while (child && !GetDlgCtrlID(child)) child = GetWindow(child, GW_HWNDNEXT);  // tooltips
         ASSERT_EQ(child, GetDlgItem(window_, control.id)) << control.id;
         RECT place{};

@@ -18,7 +18,7 @@ inline constexpr int kIdDescription = 106;
 // In tab order: the order of creation is the order of the tab key. The version label's
 // text is read from the program's version information when the dialog loads, and the
 // description's is given once the box has its size, so that its scroll bar fits the text.
-inline constexpr ControlSpec kAboutControls[] = {
+inline constexpr FormControl kAboutControls[] = {
     {kIdOk, L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {4245, 2625, 1260, 345}},
     // picIcon: the logo in a sunken frame
     {kIdIcon, L"STATIC", L"", SS_BITMAP | SS_CENTERIMAGE, WS_EX_CLIENTEDGE, {165, 720, 1020, 1020}},
@@ -30,7 +30,7 @@ inline constexpr ControlSpec kAboutControls[] = {
      WS_EX_CLIENTEDGE, {1335, 1125, 3960, 1275}},
 };
 
-inline constexpr FormSpec kAboutForm{kAboutControls, {5730, 3555}};
+inline constexpr FormLayout kAboutForm{kAboutControls, {5730, 3555}};
 
 // The etched separator: a dark grey line one pixel wide with a white line two pixels wide
 // just below it (line widths are pixels at 96 dots per inch).

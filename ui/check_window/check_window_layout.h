@@ -15,7 +15,7 @@ inline constexpr int kClientWidthTwips = 2865;
 inline constexpr int kClientHeightTwips = 2310;
 
 // In tab order: created in this order, so the dialog manager tabs through them so.
-inline constexpr ControlSpec kCheckWindowControls[] = {
+inline constexpr FormControl kCheckWindowControls[] = {
     {kIdWordBox, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {885, 645, 1485, 360}},
     {kIdWordLabel, L"STATIC", L"Word", SS_LEFT, 0, {60, 690, 795, 270}},
     {kIdCheck, L"BUTTON", L"Check", WS_TABSTOP | BS_DEFPUSHBUTTON | BS_BITMAP, 0, {2385, 630, 435, 390}},
@@ -24,6 +24,6 @@ inline constexpr ControlSpec kCheckWindowControls[] = {
     {kIdCopy, L"BUTTON", L"Copy", WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 0, {2385, 1080, 435, 390}},
 };
 
-inline constexpr FormSpec kCheckWindowForm{kCheckWindowControls, {kClientWidthTwips, kClientHeightTwips}};
+inline constexpr FormLayout kCheckWindowForm{kCheckWindowControls, {kClientWidthTwips, kClientHeightTwips}};
 
 }  // namespace morvane

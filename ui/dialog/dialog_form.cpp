@@ -27,7 +27,7 @@ HINSTANCE DialogForm::Instance() const {
 
 void DialogForm::CreateControls() const {
     const auto font = static_cast<WPARAM>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
-    for (const ControlSpec& control : spec_.controls) {
+    for (const FormControl& control : layout_.controls) {
         const HWND created = CreateWindowExW(
             control.extendedStyle, control.windowClass, control.text,
             WS_CHILD | WS_VISIBLE | control.style, 0, 0, 0, 0, dialog_,
@@ -37,7 +37,7 @@ void DialogForm::CreateControls() const {
 }
 
 void DialogForm::LayOut() const {
-    for (const ControlSpec& control : spec_.controls) {
+    for (const FormControl& control : layout_.controls) {
         const RECT place = TwipsToPixelRect(control.place, dpi_);
         SetWindowPos(Control(control.id), nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -46,7 +46,7 @@ void DialogForm::LayOut() const {
     RECT outer{}, client{};
     GetWindowRect(dialog_, &outer);
     GetClientRect(dialog_, &client);
-    const SIZE size = TwipsToPixelSize(spec_.client, dpi_);
+    const SIZE size = TwipsToPixelSize(layout_.client, dpi_);
     SetWindowPos(dialog_, nullptr, 0, 0, size.cx + (outer.right - outer.left) - client.right,
                  size.cy + (outer.bottom - outer.top) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

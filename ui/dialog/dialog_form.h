@@ -15,7 +15,7 @@ namespace morvane {
 // A fixed-size dialog frame with a caption and a close box, no minimise or maximise box.
 inline constexpr DWORD kFixedDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
-struct ControlSpec {
+struct FormControl {
     int id;
     const wchar_t* windowClass;
     const wchar_t* text;  // for a picture button, its accessible name
@@ -24,14 +24,14 @@ struct ControlSpec {
     TwipsRect place;
 };
 
-struct FormSpec {
-    std::span<const ControlSpec> controls;  // in tab order
+struct FormLayout {
+    std::span<const FormControl> controls;  // in tab order
     TwipsSize client;
 };
 
 class DialogForm {
 public:
-    explicit DialogForm(const FormSpec& spec) : spec_(spec) {}
+    explicit DialogForm(const FormLayout& layout) : layout_(layout) {}
 
     // For WM_INITDIALOG: controls, layout, icons, and the middle of the screen.
     void Load(HWND dialog);
@@ -49,7 +49,7 @@ private:
     void SetIcons() const;
     void CentreOnScreen() const;
 
-    FormSpec spec_;
+    FormLayout layout_;
     HWND dialog_ = nullptr;
     int dpi_ = 96;
 };

@@ -97,7 +97,7 @@ void ExpectLaidOutAt(HWND dialog, int dpi) {
     GetClientRect(dialog, &client);
     const SIZE size = TwipsToPixelSize(kAboutForm.client, dpi);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(size.cx, size.cy));
-    for (const ControlSpec& control : kAboutControls) {
+    for (const FormControl& control : kAboutControls) {
         const RECT r = TwipsToPixelRect(control.place, dpi);
         EXPECT_EQ(PlaceOf(dialog, control.id), (std::array{r.left, r.top, r.right - r.left, r.bottom - r.top}))
             << "control " << control.id;
