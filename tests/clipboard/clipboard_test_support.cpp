@@ -9,55 +9,56 @@ namespace morvane::test {
 namespace {
 
 ClipboardCalls gBehind;
-std::vector<RecordedCall> gLog;
+std::vector<std::string> gLog;
 int gOpen = 0;
 std::set<HGLOBAL> gBlocks;
 
 template <typename R>
-R Record(const char* name, std::vector<std::intptr_t> args, R result) {
-    gLog.push_back({name, std::move(args)});
+R Record(std::string entry, R result) {
+    gLog.push_back(std::move(entry));
     return result;
 }
-using Arg = std::intptr_t;
+std::string With(const char* name, UINT format) { return name + (" " + std::to_string(format)); }
 
 BOOL WINAPI Open(HWND owner) {
     const BOOL ok = gBehind.OpenClipboard(owner);
     gOpen += ok ? 1 : 0;
-    return Record("OpenClipboard", {(Arg)owner}, ok);
+    return Record("OpenClipboard", ok);
 }
 BOOL WINAPI Close() {
     --gOpen;
-    return Record("CloseClipboard", {}, gBehind.CloseClipboard());
+    return Record("CloseClipboard", gBehind.CloseClipboard());
 }
-BOOL WINAPI Empty() { return Record("EmptyClipboard", {}, gBehind.EmptyClipboard()); }
-HWND WINAPI Owner() { return Record("GetClipboardOwner", {}, gBehind.GetClipboardOwner()); }
-BOOL WINAPI Available(UINT f) { return Record("IsClipboardFormatAvailable", {(Arg)f}, gBehind.IsClipboardFormatAvailable(f)); }
+BOOL WINAPI Empty() { return Record("EmptyClipboard", gBehind.EmptyClipboard()); }
+HWND WINAPI Owner() { return Record("GetClipboardOwner", gBehind.GetClipboardOwner()); }
+BOOL WINAPI Available(UINT f) { return Record(With("IsClipboardFormatAvailable", f), gBehind.IsClipboardFormatAvailable(f)); }
 int WINAPI Priority(UINT* list, int count) {
-    return Record("GetPriorityClipboardFormat", std::vector<Arg>(list, list + std::max(count, 0)),
-                  gBehind.GetPriorityClipboardFormat(list, count));
+    std::string entry = "GetPriorityClipboardFormat";
+    for (int i = 0; i < count; ++i) entry += " " + std::to_string(list[i]);
+    return Record(entry, gBehind.GetPriorityClipboardFormat(list, count));
 }
-HANDLE WINAPI GetData(UINT f) { return Record("GetClipboardData", {(Arg)f}, gBehind.GetClipboardData(f)); }
+HANDLE WINAPI GetData(UINT f) { return Record(With("GetClipboardData", f), gBehind.GetClipboardData(f)); }
 HANDLE WINAPI SetData(UINT f, HANDLE h) {
     HANDLE accepted = gBehind.SetClipboardData(f, h);
     if (accepted) gBlocks.erase(static_cast<HGLOBAL>(h));
-    return Record("SetClipboardData", {(Arg)f, (Arg)h}, accepted);
+    return Record(With("SetClipboardData", f), accepted);
 }
-UINT WINAPI Enum(UINT f) { return Record("EnumClipboardFormats", {(Arg)f}, gBehind.EnumClipboardFormats(f)); }
+UINT WINAPI Enum(UINT f) { return Record("EnumClipboardFormats", gBehind.EnumClipboardFormats(f)); }
 int WINAPI Name(UINT f, LPSTR buffer, int size) {
-    return Record("GetClipboardFormatNameA", {(Arg)f, size}, gBehind.GetClipboardFormatNameA(f, buffer, size));
+    return Record(With("GetClipboardFormatNameA", f), gBehind.GetClipboardFormatNameA(f, buffer, size));
 }
 HGLOBAL WINAPI Alloc(UINT flags, SIZE_T bytes) {
     HGLOBAL block = gBehind.GlobalAlloc(flags, bytes);
     if (block) gBlocks.insert(block);
-    return Record("GlobalAlloc", {(Arg)flags, (Arg)bytes}, block);
+    return Record("GlobalAlloc", block);
 }
-LPVOID WINAPI Lock(HGLOBAL h) { return Record("GlobalLock", {(Arg)h}, gBehind.GlobalLock(h)); }
-BOOL WINAPI Unlock(HGLOBAL h) { return Record("GlobalUnlock", {(Arg)h}, gBehind.GlobalUnlock(h)); }
 HGLOBAL WINAPI Free(HGLOBAL h) {
     gBlocks.erase(h);
-    return Record("GlobalFree", {(Arg)h}, gBehind.GlobalFree(h));
+    return Record("GlobalFree", gBehind.GlobalFree(h));
 }
-SIZE_T WINAPI Size(HGLOBAL h) { return Record("GlobalSize", {(Arg)h}, gBehind.GlobalSize(h)); }
+LPVOID WINAPI Lock(HGLOBAL h) { return gBehind.GlobalLock(h); }
+BOOL WINAPI Unlock(HGLOBAL h) { return gBehind.GlobalUnlock(h); }
+SIZE_T WINAPI Size(HGLOBAL h) { return gBehind.GlobalSize(h); }
 
 const ClipboardCalls kRecording = {Open, Close, Empty, Owner, Available, Priority, GetData, SetData,
                                    Enum, Name, Alloc, Lock, Unlock, Free, Size};
@@ -77,28 +78,24 @@ void OpenOrThrow() {
 }  // namespace
 
 RecordingCalls::RecordingCalls(const ClipboardCalls& behind) : scope_(Install(behind)) {}
-RecordingCalls::~RecordingCalls() { gLog.clear(); }
-const std::vector<RecordedCall>& RecordingCalls::Calls() const { return gLog; }
-
-std::vector<std::string> RecordingCalls::Names() const {
-    std::vector<std::string> names;
-    for (const auto& call : gLog) names.push_back(call.name);
-    return names;
-}
-
-int RecordingCalls::Count(const std::string& name) const {
-    return static_cast<int>(std::count_if(gLog.begin(), gLog.end(), [&](const RecordedCall& c) { return c.name == name; }));
-}
-
-std::vector<std::intptr_t> RecordingCalls::FirstArguments(const std::string& name) const {
-    std::vector<std::intptr_t> firsts;
-    for (const auto& call : gLog)
-        if (call.name == name) firsts.push_back(call.args.at(0));
-    return firsts;
-}
-
+const std::vector<std::string>& RecordingCalls::Log() const { return gLog; }
 int RecordingCalls::OpenNow() const { return gOpen; }
 int RecordingCalls::BlocksOutstanding() const { return static_cast<int>(gBlocks.size()); }
+
+int RecordingCalls::Count(std::string_view entry) const {
+    return static_cast<int>(std::count_if(gLog.begin(), gLog.end(), [&](const std::string& e) {
+        return e == entry || (e.starts_with(entry) && e[entry.size()] == ' ');
+    }));
+}
+
+const ClipboardCalls& HeldClipboardCalls() {
+    static const ClipboardCalls held = [] {
+        ClipboardCalls calls = RealClipboardCalls();
+        calls.OpenClipboard = [](HWND) WINAPI -> BOOL { return FALSE; };
+        return calls;
+    }();
+    return held;
+}
 
 void EmptyTheClipboard() {
     OpenOrThrow();
@@ -128,49 +125,6 @@ std::wstring RawUnicodeText() {
     }
     CloseClipboard();
     return text;
-}
-
-ClipboardHolder::ClipboardHolder(bool takeOwnership)
-    : own_(takeOwnership),
-      ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      thread_(CreateThread(nullptr, 0, Hold, this, 0, nullptr)) {
-    WaitForSingleObject(ready_, 30000);
-}
-
-ClipboardHolder::~ClipboardHolder() {
-    SetEvent(release_);
-    WaitForSingleObject(thread_, 30000);
-    for (HANDLE h : {thread_, ready_, release_}) CloseHandle(h);
-}
-
-DWORD WINAPI ClipboardHolder::Hold(void* self) {
-    auto& holder = *static_cast<ClipboardHolder*>(self);
-    const HWND window = CreateWindowW(L"STATIC", L"clipboard holder", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    const bool open = window && OpenClipboard(window);
-    if (open && holder.own_) EmptyClipboard();
-    if (open) holder.window_ = window;
-    SetEvent(holder.ready_);
-    while (MsgWaitForMultipleObjects(1, &holder.release_, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
-    if (open) CloseClipboard();
-    if (window) DestroyWindow(window);
-    return 0;
-}
-
-COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const COLORREF color = GetPixel(memory, x, y);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    return color;
-}
-
-SIZE SizeOf(HBITMAP bitmap) {
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    return {info.bmWidth, info.bmHeight};
 }
 
 }  // namespace morvane::test

@@ -13,14 +13,27 @@
 namespace morvane {
 namespace {
 
-using test::PixelOf;
-using test::SizeOf;
-
 constexpr COLORREF kRed = 0x000000FF, kBlue = 0x00FF0000, kGreen = 0x0000FF00, kBlack = 0, kWhite = 0x00FFFFFF;
+using Size = std::pair<int, int>;
 
 bool IsLiveBitmap(HBITMAP bitmap) { return GetObjectType(bitmap) == OBJ_BITMAP; }
 HBITMAP BitmapOf(const OlePicture& picture) { return static_cast<HBITMAP>(picture.Handle()); }
-std::pair<LONG, LONG> Dimensions(HBITMAP bitmap) { return {SizeOf(bitmap).cx, SizeOf(bitmap).cy}; }
+Size SizeOf(const CMemoryDC& dc) { return {dc.Width(), dc.Height()}; }
+
+// The size of a bitmap that is not selected anywhere, and the colour of one of its pixels.
+Size SizeOf(HBITMAP bitmap) {
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    return {info.bmWidth, info.bmHeight};
+}
+COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const COLORREF color = GetPixel(memory, x, y);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return color;
+}
 
 // A white memory context of this size.
 void MakeWhite(CMemoryDC& dc, int width, int height) {
@@ -29,45 +42,41 @@ void MakeWhite(CMemoryDC& dc, int width, int height) {
     PatBlt(dc.hDC(), 0, 0, width, height, WHITENESS);
 }
 
-TEST(MemoryDC, NewObjectIsOnePixelAtTheScreensDepthAndDeletesItsBitmapOnlyWhenAskedTo) {
+TEST(MemoryDC, NewObjectIsOnePixelAtScreenDepthAndSizeWritesRebuildItOnlyWhenBothArePositive) {
     HBITMAP kept = nullptr, killed = nullptr;
     {
-        CMemoryDC keeps, kills;
+        CMemoryDC keeps, dc;
         const HDC screen = GetDC(nullptr);
-        EXPECT_EQ(kills.BitsPerPixel() * kills.Planes(), GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
+        EXPECT_EQ(dc.BitsPerPixel() * dc.Planes(), GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
         ReleaseDC(nullptr, screen);
-        EXPECT_EQ(std::pair(kills.Width(), kills.Height()), std::pair(1, 1));
-        EXPECT_TRUE(kills.TerminateKillsBitmap());
-        EXPECT_EQ(kills.bmType(), 0);
-        EXPECT_GE(kills.WidthBytes(), 1);
-        EXPECT_EQ(GetCurrentObject(kills.hDC(), OBJ_BITMAP), kills.hBitmap());
+        EXPECT_EQ(SizeOf(dc), Size(1, 1));
+        EXPECT_TRUE(dc.TerminateKillsBitmap());
+        EXPECT_EQ(dc.bmType(), 0);
+        EXPECT_GE(dc.WidthBytes(), 1);
+        EXPECT_EQ(GetCurrentObject(dc.hDC(), OBJ_BITMAP), dc.hBitmap());
         keeps.TerminateKillsBitmap(false);
         kept = keeps.hBitmap();
-        killed = kills.hBitmap();
+
+        dc.Width(5);
+        dc.Height(4);
+        const HBITMAP fiveByFour = dc.hBitmap();
+        EXPECT_EQ(SizeOf(fiveByFour), Size(5, 4));
+        dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing
+        EXPECT_TRUE(IsLiveBitmap(fiveByFour));
+        dc.Width(0);
+        dc.Height(-3);
+        EXPECT_EQ(dc.hBitmap(), fiveByFour);
+        EXPECT_EQ(SizeOf(dc), Size(5, 4));
+        dc.Height(6);  // the width asked for is still 0: nothing is made
+        EXPECT_EQ(dc.hBitmap(), fiveByFour);
+        dc.Width(7);
+        EXPECT_EQ(SizeOf(dc), Size(7, 6));
+        EXPECT_FALSE(IsLiveBitmap(fiveByFour));  // a replaced own bitmap is deleted
+        killed = dc.hBitmap();
     }
     EXPECT_TRUE(IsLiveBitmap(kept));
     EXPECT_FALSE(IsLiveBitmap(killed));
     DeleteObject(kept);
-}
-
-TEST(MemoryDC, SizeWritesMakeANewBitmapOnlyWhenBothSizesArePositive) {
-    CMemoryDC dc;
-    dc.Width(5);
-    dc.Height(4);
-    HBITMAP fiveByFour = dc.hBitmap();
-    EXPECT_EQ(SizeOf(fiveByFour).cx, 5);
-    dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing
-    EXPECT_TRUE(IsLiveBitmap(fiveByFour));
-
-    dc.Width(0);
-    dc.Height(-3);
-    EXPECT_EQ(dc.hBitmap(), fiveByFour);
-    EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(5, 4));
-    dc.Height(6);  // the width asked for is still 0: nothing is made
-    EXPECT_EQ(dc.hBitmap(), fiveByFour);
-    dc.Width(7);
-    EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(7, 6));
-    EXPECT_FALSE(IsLiveBitmap(fiveByFour));  // a replaced own bitmap is deleted
 }
 
 TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
@@ -78,11 +87,11 @@ TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
         dc.hBitmap(outside);
         dc.TerminateKillsBitmap(kills);
         EXPECT_EQ(dc.hBitmap(), outside);
-        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(20, 30));
+        EXPECT_EQ(SizeOf(dc), Size(20, 30));
         EXPECT_EQ(dc.PixelColor(19, 29), kBlue);
         dc.Width(0);
         dc.hBitmap(outside);  // attached again: the size asked for is the bitmap's own again
-        EXPECT_EQ(Dimensions(BitmapOf(dc.Picture())), std::pair(20L, 30L));
+        EXPECT_EQ(SizeOf(BitmapOf(dc.Picture())), Size(20, 30));
     }
     ASSERT_TRUE(IsLiveBitmap(outside));
     EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it
@@ -91,7 +100,7 @@ TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
         dc.hBitmap(outside);
         dc.Width(50);
         EXPECT_NE(dc.hBitmap(), outside);
-        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(50, 30));
+        EXPECT_EQ(SizeOf(dc), Size(50, 30));
     }
     EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);
     DeleteObject(outside);
@@ -120,10 +129,10 @@ TEST(MemoryDC, PixelsTakeXThenYAndEveryPictureIsAnIndependentCopyThatRoundTrips)
 
     CMemoryDC copy;
     copy.Picture(first);
-    EXPECT_EQ(std::pair(copy.Width(), copy.Height()), std::pair(13, 9));
+    EXPECT_EQ(SizeOf(copy), Size(13, 9));
     EXPECT_EQ(copy.PixelColor(12, 8), kBlue);
     EXPECT_NE(copy.hBitmap(), BitmapOf(first));  // an own copy
-    EXPECT_EQ(Dimensions(BitmapOf(copy.Picture())), std::pair(13L, 9L));
+    EXPECT_EQ(SizeOf(BitmapOf(copy.Picture())), Size(13, 9));
 }
 
 TEST(MemoryDC, InvalidHandleLeavesTheObjectAsItWas) {
@@ -142,13 +151,11 @@ TEST(MemoryDC, InvalidHandleLeavesTheObjectAsItWas) {
             EXPECT_EQ(error.Description(), L"Invalid handle.");
         }
         EXPECT_EQ(dc.hBitmap(), before);
-        EXPECT_EQ(std::pair(dc.Width(), dc.Height()), std::pair(6, 2));
+        EXPECT_EQ(SizeOf(dc), Size(6, 2));
     }
     DeleteObject(brush);
 
-    PICTDESC icon{};
-    icon.cbSizeofstruct = sizeof icon;
-    icon.picType = PICTYPE_ICON;
+    PICTDESC icon{sizeof icon, PICTYPE_ICON, {}};
     icon.icon.hicon = LoadIcon(nullptr, IDI_APPLICATION);
     IPictureDisp* iconPicture = nullptr;
     OleCreatePictureIndirect(&icon, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&iconPicture));
@@ -156,50 +163,38 @@ TEST(MemoryDC, InvalidHandleLeavesTheObjectAsItWas) {
     EXPECT_THROW(dc.Picture(OlePicture()), NoPictureError);
     EXPECT_EQ(dc.hBitmap(), before);
     EXPECT_TRUE(IsLiveBitmap(before));
-    EXPECT_EQ(SizeOf(BitmapOf(dc.Picture())).cx, 6);  // the size asked for is unchanged too
-}
-
-class ClipboardPictures : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::EmptyTheClipboard();
-        CMemoryDC dc;
-        MakeWhite(dc, 16, 8);
-        dc.PixelColor(15, 7, kGreen);
-        dc.PixelColor(2, 1, kRed);
-        picture = dc.Picture();
-        ASSERT_TRUE(picture);
-    }
-    OlePicture picture;
-    CClipboard clipboard;
-};
-
-TEST_F(ClipboardPictures, SetDataThenGetDataKeepsSizeAndPixelsInACopyOfItsOwn) {
-    ASSERT_TRUE(clipboard.SetData(picture));
-    EXPECT_TRUE(clipboard.GetFormat(CF_BITMAP));
-    const OlePicture back = clipboard.GetData();
-    ASSERT_TRUE(back);
-    const HBITMAP bitmap = BitmapOf(back);
-    EXPECT_EQ(Dimensions(bitmap), std::pair(16L, 8L));
-    EXPECT_EQ(PixelOf(bitmap, 15, 7), kGreen);
-    EXPECT_EQ(PixelOf(bitmap, 2, 1), kRed);
-    EXPECT_EQ(PixelOf(bitmap, 0, 0), kWhite);
-    // The picture owns a copy: the clipboard's bitmap is still there to read again.
-    const OlePicture again = clipboard.GetData();
-    ASSERT_TRUE(again);
-    EXPECT_NE(again.Handle(), back.Handle());
+    EXPECT_EQ(SizeOf(BitmapOf(dc.Picture())), Size(6, 2));  // the size asked for is unchanged too
 }
 
 HBITMAP gOffered = nullptr;
 HBRUSH gBrush = nullptr;
 
-TEST_F(ClipboardPictures, FailuresTouchNothingOrLeaveTheClipboardClosedAndNoCopyBehind) {
+// A picture goes through the clipboard in a copy of its own each way. Other formats and no
+// picture touch nothing; a refused copy is deleted, and the clipboard is always closed.
+TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBehind) {
+    test::EmptyTheClipboard();
+    CMemoryDC dc;
+    MakeWhite(dc, 16, 8);
+    dc.PixelColor(15, 7, kGreen);
+    dc.PixelColor(2, 1, kRed);
+    const OlePicture picture = dc.Picture();
+    CClipboard clipboard;
+    ASSERT_TRUE(clipboard.SetData(picture));
+    EXPECT_TRUE(clipboard.GetFormat(CF_BITMAP));
+    const OlePicture back = clipboard.GetData(), again = clipboard.GetData();
+    ASSERT_TRUE(back && again);
+    EXPECT_NE(again.Handle(), back.Handle());  // the clipboard's bitmap is still there to read again
+    const HBITMAP bitmap = BitmapOf(back);
+    EXPECT_EQ(SizeOf(bitmap), Size(16, 8));
+    EXPECT_EQ(PixelOf(bitmap, 15, 7), kGreen);
+    EXPECT_EQ(PixelOf(bitmap, 2, 1), kRed);
+    EXPECT_EQ(PixelOf(bitmap, 0, 0), kWhite);
     {
-        test::RecordingCalls calls;  // other formats, or no bitmap: nothing is opened
+        test::RecordingCalls calls;
         EXPECT_FALSE(clipboard.GetData(CF_DIB));
         EXPECT_FALSE(clipboard.SetData(picture, CF_DIB));
         EXPECT_THROW(clipboard.SetData(OlePicture()), NoPictureError);
-        EXPECT_TRUE(calls.Names().empty());
+        EXPECT_TRUE(calls.Log().empty());
     }
     {
         ClipboardCalls refusing = RealClipboardCalls();
@@ -221,7 +216,7 @@ TEST_F(ClipboardPictures, FailuresTouchNothingOrLeaveTheClipboardClosedAndNoCopy
     EXPECT_THROW(clipboard.GetData(), InvalidHandleError);
     EXPECT_EQ(calls.Count("OpenClipboard"), 2);
     EXPECT_EQ(calls.OpenNow(), 0);
-    EXPECT_EQ(calls.Names().back(), "CloseClipboard");
+    EXPECT_EQ(calls.Log().back(), "CloseClipboard");
     DeleteObject(gBrush);
 }
 
