@@ -88,15 +88,6 @@ int RecordingCalls::Count(std::string_view entry) const {
     }));
 }
 
-const ClipboardCalls& HeldClipboardCalls() {
-    static const ClipboardCalls held = [] {
-        ClipboardCalls calls = RealClipboardCalls();
-        calls.OpenClipboard = [](HWND) WINAPI -> BOOL { return FALSE; };
-        return calls;
-    }();
-    return held;
-}
-
 void EmptyTheClipboard() {
     OpenOrThrow();
     EmptyClipboard();

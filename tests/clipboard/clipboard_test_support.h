@@ -30,9 +30,6 @@ private:
     ScopedClipboardCalls scope_;
 };
 
-// The real table, except that the clipboard cannot be opened: another program holds it.
-const ClipboardCalls& HeldClipboardCalls();
-
 // Empties the clipboard with plain system calls.
 void EmptyTheClipboard();
 // Puts a few bytes on the clipboard under a format registered for the tests, beside what is there.
