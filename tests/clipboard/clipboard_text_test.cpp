@@ -38,7 +38,6 @@ TEST_F(RealClipboard, EmptyOrHeldClipboardGivesNothingAndAHeldOneIsLeftAlone) {
         EXPECT_FALSE(formats.Present(CF_TEXT));
         EXPECT_EQ(formats.Count(), 0);
         EXPECT_EQ(formats.Item(CF_TEXT), nullptr);
-        EXPECT_EQ(formats.NewEnum().size(), 0u);
         EXPECT_EQ(calls.Count("GetClipboardData"), 0);
         EXPECT_EQ(calls.OpenNow(), 0);
         if (!held) continue;
@@ -54,7 +53,7 @@ TEST_F(RealClipboard, TextRoundTripsThroughBothTextFormatsBesideWhatIsThere) {
     const struct {
         std::wstring text, readBack, unicode;
     } cases[] = {
-        {L"Word", L"Word", L"Word"},
+        {L"Word", L"Word", L"Word"}, {L"a", L"a", L"a"},
         // Greek and Cyrillic are not in code page 1252: CF_TEXT has them best fit, CF_UNICODETEXT keeps them.
         {L"\u03A9mega caf\u00E9 \u0416", L"Omega caf\u00E9 ?", L"\u03A9mega caf\u00E9 \u0416"},
         {std::wstring(L"ab\0cd", 5), L"ab", L"ab"},  // stops at an embedded zero
