@@ -135,8 +135,8 @@ TEST(MemoryDC, InvalidHandleOrNoPictureLeavesTheObjectAsItWas) {
 HBITMAP gOffered = nullptr;
 HBRUSH gBrush = nullptr;
 
-// A picture goes through the clipboard in a copy of its own each way. Other formats and no
-// picture touch nothing; a refused copy is deleted, and the clipboard is always closed.
+// A picture goes through the clipboard in a copy of its own each way. Other formats, no
+// picture and a picture that cannot be copied touch nothing; a refused copy is deleted, and the clipboard is always closed.
 TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBehind) {
     test::EmptyTheClipboard();
     CMemoryDC dc;
@@ -155,10 +155,16 @@ TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBe
     EXPECT_EQ(PixelOf(bitmap, 15, 7), kGreen);
     EXPECT_EQ(PixelOf(bitmap, 2, 1), kRed);
     {
+        // A bitmap too large to copy at the screen's depth (4 GB), cheap in one bit per pixel.
+        PICTDESC huge{sizeof huge, PICTYPE_BITMAP, {}};
+        huge.bmp.hbitmap = CreateBitmap(32768, 32768, 1, 1, nullptr);
+        IPictureDisp* hugePicture = nullptr;
+        OleCreatePictureIndirect(&huge, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&hugePicture));
         test::RecordingCalls calls;
         EXPECT_FALSE(clipboard.GetData(CF_DIB));
         EXPECT_FALSE(clipboard.SetData(picture, CF_DIB));
         EXPECT_THROW(clipboard.SetData(OlePicture()), NoPictureError);
+        EXPECT_FALSE(clipboard.SetData(OlePicture::Adopt(hugePicture))) << "no copy was made, yet it was offered";
         EXPECT_TRUE(calls.Log().empty());
     }
     {
