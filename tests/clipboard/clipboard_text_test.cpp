@@ -33,7 +33,7 @@ TEST_F(RealClipboard, EmptyOrHeldClipboardGivesNothingAndAHeldOneIsLeftAlone) {
         EXPECT_EQ(clipboard.GetText(), L"") << "held: " << held;
         EXPECT_FALSE(clipboard.GetData());
         EXPECT_FALSE(clipboard.GetFormat(CF_TEXT));
-        EXPECT_EQ(clipboard.GetPriorityFormat({CF_BITMAP, CF_TEXT}), held ? CF_TEXT : 0);
+        EXPECT_EQ(clipboard.GetPriorityFormat({CF_TEXT}), held ? CF_TEXT : 0);
         CClipFormats& formats = clipboard.Formats();
         EXPECT_FALSE(formats.Present(CF_TEXT));
         EXPECT_EQ(formats.Count(), 0);
