@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "fake_dictionary_host.h"
+#include "engine_fixtures.h"
 #include "check/check_command.h"
 
 namespace morvane {

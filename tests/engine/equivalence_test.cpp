@@ -11,7 +11,7 @@
 #include "engine/check_list.h"
 #include "engine/spelling.h"
 #include "reference_engine.h"
-#include "test_lists.h"
+#include "engine_fixtures.h"
 
 namespace morvane {
 namespace {

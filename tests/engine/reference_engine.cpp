@@ -7,17 +7,13 @@
 namespace morvane::reference {
 namespace {
 
-std::u16string LCase(std::u16string_view s) {
+std::u16string Mapped(std::u16string_view s, char16_t (*map)(char16_t)) {
     std::u16string out(s);
-    for (char16_t& c : out) c = LowerChar(c);
+    for (char16_t& c : out) c = map(c);
     return out;
 }
-
-std::u16string UCase(std::u16string_view s) {
-    std::u16string out(s);
-    for (char16_t& c : out) c = UpperChar(c);
-    return out;
-}
+std::u16string LCase(std::u16string_view s) { return Mapped(s, LowerChar); }
+std::u16string UCase(std::u16string_view s) { return Mapped(s, UpperChar); }
 
 // The one-character text at position i (from 1), as the algorithms index words.
 std::u16string Mid(std::u16string_view s, std::int64_t i) { return std::u16string(s.substr(i - 1, 1)); }
@@ -35,15 +31,12 @@ std::u16string DigitOf(const std::u16string& upperChar) {
 WordList LoadWordList(std::string_view fileBytes, const AnsiCodePage& codePage) {
     const std::u16string text = codePage.Decode(fileBytes);
     WordList pieces;
-    if (text.empty()) return pieces;
-    std::size_t start = 0;
-    for (;;) {
+    for (std::size_t start = 0; !text.empty(); start += 2) {
         const std::size_t at = text.find(u"\r\n", start);
-        if (at == std::u16string::npos) break;
         pieces.push_back(text.substr(start, at - start));
-        start = at + 2;
+        if (at == std::u16string::npos) break;
+        start = at;
     }
-    pieces.push_back(text.substr(start));
     return pieces;
 }
 
@@ -111,12 +104,8 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     while (i < n && !firstLetterIs(i)) ++i;
 
     std::vector<std::u16string> candidates;
-    candidates.reserve(3 * static_cast<std::size_t>(maxSuggestionCount) + 1);
     for (; i < n && firstLetterIs(i); ++i) {
-        if (PhoneticKey(words[i]) == key) {
-            if (candidates.size() == candidates.capacity()) candidates.reserve(2 * candidates.size() + 1);
-            candidates.push_back(words[i]);
-        }
+        if (PhoneticKey(words[i]) == key) candidates.push_back(words[i]);
     }
 
     // The ranking: count + 1 slots, filled from the back by insertion. An unset score is 0.

@@ -1,6 +1,6 @@
 // What the comparison with the plain implementation cannot show: the case mapping and code
-// page both share, UTF-8 at the edges, reading in pieces, long runs of one first letter, and
-// fixed answers.
+// page both share, UTF-8 at the edges, reading in pieces, long runs of one first letter, the
+// dictionary file's load, the limit read from the settings, and fixed answers.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -8,8 +8,9 @@
 #include "engine/char_case.h"
 #include "engine/check_list.h"
 #include "engine/spelling.h"
+#include "engine/suggestion_limit.h"
 #include "engine/utf8.h"
-#include "test_lists.h"
+#include "engine_fixtures.h"
 
 namespace morvane {
 namespace {
@@ -59,27 +60,21 @@ TEST(Utf8Test, DecodesEveryLengthReplacesWhatIsNotUtf8AndEncodesBack) {
     EXPECT_EQ(Utf16ToUtf8(std::u16string_view(u"\xD800x\xDFFF\xD83D\xDE00", 4)), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(WordListTest, DecodesWindows1252IncludingItsUndefinedBytesAndSplitsAtCrLfOnly) {
+TEST(WordListTest, DecodesWindows1252SplitsAtCrLfOnlyAndFindsWhereAWalkForALetterStops) {
     const WordList list = MakeWordList(std::string("\x80\x81\x8A\x9F\xFF\r\na\rb\nc\r\n"));
-    ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(list.Entry(0), u"\u20AC\u0081\u0160\u0178\u00FF");
-    EXPECT_EQ(list.Entry(1), u"a\rb\nc");
-    EXPECT_EQ(list.Entry(2), u"");
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ((Texts{list.Entry(0), list.Entry(1), list.Entry(2)}),
+              (Texts{u"\u20AC\u0081\u0160\u0178\u00FF", u"a\rb\nc", u""}));
     EXPECT_EQ(MakeWordList(std::string()).Count(), 0);
     EXPECT_TRUE(IsInDictionary(MakeWordList(std::string("solo")), u"SOLO"));
-}
 
-TEST(WordListTest, FirstIndexOfLetterIsWhereAWalkFromTheStartStops) {
-    // Unsorted, with an empty entry and both cases: the first match wins.
-    const WordList list = MakeWordList(
+    // Unsorted, with an empty entry and both cases: the first match wins; letters are looked
+    // up lower-cased, so 'A' is found nowhere.
+    const WordList walk = MakeWordList(
         Texts{u"zoo", u"", u"Apple", u"bee", u"apple", u"\u00C9clair", u"\u00E9t\u00E9", std::u16string(u"\0nul", 4)});
-    EXPECT_EQ(list.FirstIndexOfLetter(u'z'), 0);
-    EXPECT_EQ(list.FirstIndexOfLetter(u'a'), 2);
-    EXPECT_EQ(list.FirstIndexOfLetter(u'b'), 3);
-    EXPECT_EQ(list.FirstIndexOfLetter(u'\u00E9'), 5);
-    EXPECT_EQ(list.FirstIndexOfLetter(u'\0'), 7);
-    EXPECT_EQ(list.FirstIndexOfLetter(u'q'), list.Count());
-    EXPECT_EQ(list.FirstIndexOfLetter(u'A'), list.Count());  // letters are looked up lower-cased
+    const std::pair<char16_t, std::int64_t> stops[] = {{u'z', 0}, {u'a', 2},      {u'b', 3}, {u'\u00E9', 5},
+                                                       {u'\0', 7}, {u'q', 8}, {u'A', 8}};
+    for (const auto& [letter, index] : stops) EXPECT_EQ(walk.FirstIndexOfLetter(letter), index) << int{letter};
 }
 
 TEST(WordListTest, LongRunsOfOneFirstLetterAreCountedInFull) {
@@ -152,6 +147,48 @@ TEST(SpellingTest, KnownAnswers) {
     EXPECT_TRUE(IsFixedListText(u"Word Not Found"));
     EXPECT_TRUE(IsFixedListText(u"No Suggestions :("));
     EXPECT_FALSE(IsFixedListText(u"word not found"));
+}
+
+TEST(DictionaryTest, MissingOrUnreadableFileIsReportedAndKeepsTheLastList) {
+    const std::u16string path = u"C:\\Morvane\\Morvane.dictionary";
+    testing::FakeHost host;
+    Dictionary dictionary;
+    auto load = [&](bool missing, std::int64_t count) {
+        dictionary.LoadDictionary(path, host);
+        EXPECT_EQ(dictionary.DictionaryMissing(), missing);
+        EXPECT_EQ(dictionary.Words().Count(), count);
+    };
+    host.files[path] = "apple\r\nbanana";
+    load(false, 2);
+    host.files.clear();
+    load(true, 2);
+    host.unreadable[path] = u"Access is denied.";
+    load(true, 2);
+    EXPECT_TRUE(IsInDictionary(dictionary.Words(), u"banana"));
+    EXPECT_EQ(host.messages,
+              (std::vector<testing::ShownMessage>{
+                  {u"The .dictionary file is missing.  Please rerun the program installation and select repair to "
+                   u"correct this missing file",
+                   u"Program functioning completely impaired!", 16},
+                  {u"The dictionary file \"" + path + u"\" could not be read: Access is denied.", u"Morvane", 16}}));
+    host.unreadable.clear();
+    host.files[path] = "";
+    load(false, 0);
+}
+
+TEST(SuggestionLimitTest, ReadsSixteenBitNumbersRoundingHalvesToEvenAndTheSearchTakesZeroToItsLimit) {
+    const std::pair<const char16_t*, std::optional<int>> cases[] = {
+        {u"25", 25}, {u"12.5", 12}, {u"13.5", 14}, {u"0.5", 0}, {u"1.5", 2}, {u"2.50001", 3},
+        {u"2.4999", 2}, {u" 7 ", 7}, {u"+8", 8}, {u"-3", -3}, {u"-0.4", 0}, {u"1e2", 100}, {u"1.5E1 ", 15},
+        {u".75", 1}, {u"0.0000001", 0}, {u"0010", 10}, {u"32767", 32767}, {u"-32768", -32768},
+        {u"32767.4", 32767}, {u"", {}}, {u"  ", {}}, {u"ten", {}}, {u"10a", {}}, {u"1 0", {}},
+        {u"32768", {}}, {u"-32769", {}}, {u"32767.5", {}}, {u"1e9", {}}, {u"1e", {}}, {u".", {}},
+        {u"-", {}}, {u"99999999999999999999", {}}};
+    for (const auto& [text, expected] : cases) {
+        const std::string shown(text, text + std::char_traits<char16_t>::length(text));
+        EXPECT_EQ(ParseInteger16(text), expected) << "text: " << shown;
+        EXPECT_EQ(ParseSuggestionLimit(text), expected < 0 ? std::nullopt : expected) << "text: " << shown;
+    }
 }
 
 }  // namespace
