@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <msi.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <gtest/gtest.h>
 
@@ -16,36 +17,31 @@
 #include <vector>
 
 #include "e2e/program_driver.h"
-#include "installed_system.h"
 
 namespace morvane::installer {
 namespace {
 
 using e2e::RunningProgram;
-using e2e::WaitUntil;
 
+// The product family: fixed for good, so that every later package upgrades every earlier one.
+constexpr wchar_t kUpgradeCode[] = L"{45368EA4-B946-48F1-A42D-7F79633615D9}";
+constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr UINT kIconId = 125;
-const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"Morvane.dictionary",
-                                              L"Morvane.dictionary.copyright", L"ReadMe.txt",
-                                              L"Settings.ini"};
 constexpr char kEditedSettings[] = "[Options]\r\nMaxSuggestions=3\r\n";
+const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"Morvane.dictionary", L"Morvane.dictionary.copyright",
+                                              L"ReadMe.txt", L"Settings.ini"};
 
 struct Packages {
     std::wstring current, version, next, nextVersion, shippedFolder;
 } packages;
 
-std::wstring Wide(const char* text) { return std::wstring(text, text + strlen(text)); }
-std::wstring FullPath(const char* path) {
-    wchar_t full[MAX_PATH * 4];
-    return std::wstring(full, GetFullPathNameW(Wide(path).c_str(), MAX_PATH * 4, full, nullptr));
+std::wstring KnownFolder(int csidl) {
+    wchar_t path[MAX_PATH];
+    return SUCCEEDED(SHGetFolderPathW(nullptr, csidl, nullptr, 0, path)) ? path : L"";
 }
-
-const std::wstring& InstallFolder() {
-    static const std::wstring folder = KnownFolder(CSIDL_PROGRAM_FILES) + L"\\Morvane";
-    return folder;
-}
-std::wstring Installed(const std::wstring& name) { return InstallFolder() + L"\\" + name; }
+std::wstring Installed(const std::wstring& name) { return KnownFolder(CSIDL_PROGRAM_FILES) + L"\\Morvane\\" + name; }
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 std::optional<std::string> ReadFile(const std::wstring& path) {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
@@ -55,17 +51,89 @@ std::optional<std::string> ReadFile(const std::wstring& path) {
 void WriteFile(const std::wstring& path, const std::string& bytes) {
     std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
 }
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+std::optional<std::wstring> RegistryText(const std::wstring& key, const wchar_t* name) {
+    wchar_t data[2048];
+    DWORD size = sizeof(data);
+    const DWORD types = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, types, nullptr, data, &size) != ERROR_SUCCESS) return {};
+    return data;
+}
+std::optional<std::wstring> StartAtSignIn() { return RegistryText(kRunKey, L"Morvane"); }
+
+// The installed products of Morvane's family.
+std::vector<std::wstring> InstalledProducts() {
+    std::vector<std::wstring> products;
+    wchar_t code[39];
+    for (DWORD i = 0; MsiEnumRelatedProductsW(kUpgradeCode, 0, i, code) == ERROR_SUCCESS; ++i) products.push_back(code);
+    return products;
+}
+
+// Runs "msiexec ARGUMENTS" and gives its exit status.
+DWORD Msiexec(const std::wstring& arguments) {
+    std::wstring commandLine = L"msiexec.exe " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "could not start msiexec: error " << GetLastError();
+        return ~DWORD{0};
+    }
+    DWORD status = ~DWORD{0};
+    if (WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &status);
+    } else {
+        ADD_FAILURE() << "waited 5 minutes for msiexec " << testing::PrintToString(arguments);
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return status;
+}
+void Install(const std::wstring& package, const std::wstring& options = L"") {
+    ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u) << "installing with " << options;
+}
+
+// The targets of the Start menu shortcuts named Morvane, in the common and the user's menu;
+// each must show an icon that exists.
+std::vector<std::wstring> StartMenuShortcutTargets() {
+    std::vector<std::wstring> targets;
+    for (const int csidl : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
+        const std::wstring path = KnownFolder(csidl) + L"\\Morvane.lnk";
+        if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        IShellLinkW* link = nullptr;
+        IPersistFile* file = nullptr;
+        wchar_t target[MAX_PATH] = L"", icon[MAX_PATH] = L"";
+        int index = 0;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+            SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&file))) && SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+            link->GetPath(target, MAX_PATH, nullptr, 0);
+            link->GetIconLocation(icon, MAX_PATH, &index);
+        }
+        if (file) file->Release();
+        if (link) link->Release();
+        EXPECT_NE(GetFileAttributesW(icon), INVALID_FILE_ATTRIBUTES)
+            << "the shortcut's icon " << testing::PrintToString(icon);
+        targets.push_back(CharLowerW(target));
+    }
+    return targets;
+}
 
 void ExpectShippedFilesInstalled(const std::vector<std::wstring>& names) {
     for (const auto& name : names) {
         const auto shipped = ReadFile(packages.shippedFolder + L"\\" + name);
         ASSERT_TRUE(shipped) << "the test found no shipped " << testing::PrintToString(name);
         const auto installed = ReadFile(Installed(name));
-        EXPECT_TRUE(installed == shipped)
-            << testing::PrintToString(name) << (installed ? " differs from" : " is missing, unlike")
-            << " the shipped file";
+        const char* what = installed ? " differs from" : " is missing, unlike";
+        EXPECT_TRUE(installed == shipped) << testing::PrintToString(name) << what << " the shipped file";
     }
+}
+
+// Waits for a running Morvane to end, its icon removed with it.
+void ExpectEndedWithoutIcon(const RunningProgram& program) {
+    EXPECT_TRUE(program.WaitForExit()) << "waited for the running Morvane to end";
+    EXPECT_FALSE(e2e::TrayIconExists(program.Host(), kIconId));
 }
 
 // The installed program started from its folder shows its icon; WM_CLOSE ends it and
@@ -74,10 +142,9 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
     std::vector<std::wstring> entries;
     RunningProgram program(Installed(L"Morvane.exe"));
     const HWND host = program.Host();
-    EXPECT_NE(host, nullptr) << "waited for the installed program's host window";
+    EXPECT_TRUE(host && e2e::WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }))
+        << "waited for the installed program's host window and icon";
     if (!host) return entries;
-    EXPECT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }))
-        << "waited for the installed program's icon";
     if (!word.empty()) {
         program.LeftClick();
         const HWND window = program.WaitForCheckWindow();
@@ -85,57 +152,49 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
         if (window) entries = e2e::CheckWordAndRead(window, word);
     }
     PostMessageW(host, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end after WM_CLOSE";
-    EXPECT_FALSE(e2e::TrayIconExists(host, kIconId));
+    ExpectEndedWithoutIcon(program);
     return entries;
 }
 
-void Install(const std::wstring& package, const std::wstring& options = L"") {
-    ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u) << "installing with " << options;
-}
-
-std::optional<std::wstring> StartAtSignIn() { return RegistryText(HKEY_LOCAL_MACHINE, kRunKey, L"Morvane"); }
-
-// The package asks a running Morvane to end before it touches its files.
-void ExpectEndedWithoutIcon(const RunningProgram& program) {
-    EXPECT_TRUE(program.WaitForExit()) << "waited for the running Morvane to end";
-    EXPECT_FALSE(e2e::TrayIconExists(program.Host(), kIconId));
+// The entry of the product in the list of installed programs: named Morvane, with its
+// version, publisher and icon, and Remove and Repair offered.
+void ExpectProgramListEntry(const std::wstring& product, const std::wstring& version) {
+    const std::wstring key = kUninstallKey + product;
+    const std::wstring program = Installed(L"Morvane.exe");
+    for (const auto& [name, value] : {std::pair<const wchar_t*, std::wstring>{L"DisplayName", L"Morvane"},
+                                      {L"DisplayVersion", version}, {L"Publisher", L"Morvane authors"},
+                                      {L"DisplayIcon", program + L",0"}}) {
+        EXPECT_EQ(RegistryText(key, name), value) << name;
+    }
+    EXPECT_TRUE(RegistryText(key, L"UninstallString"));
+    for (const wchar_t* hidden : {L"NoRemove", L"NoRepair"}) {
+        DWORD flag = 0, size = sizeof(flag);
+        const LSTATUS status =
+            RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), hidden, RRF_RT_REG_DWORD, nullptr, &flag, &size);
+        EXPECT_TRUE(status != ERROR_SUCCESS || flag == 0) << hidden << " is set";
+    }
 }
 
 // One product's life, in order: installed silently, start at sign-in left out and added
 // again, repaired, upgraded and uninstalled while it runs.
 TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     const std::wstring program = Installed(L"Morvane.exe");
+    std::wstring lowered = program;
+    CharLowerW(lowered.data());
 
     Install(packages.current);
     ExpectShippedFilesInstalled(kShippedFiles);
-    const auto shortcuts = StartMenuShortcuts();
-    ASSERT_EQ(shortcuts.size(), 1u);
-    EXPECT_EQ(_wcsicmp(shortcuts[0].target.c_str(), program.c_str()), 0) << shortcuts[0].target;
-    EXPECT_NE(GetFileAttributesW(shortcuts[0].icon.c_str()), INVALID_FILE_ATTRIBUTES)
-        << "the shortcut's icon " << testing::PrintToString(shortcuts[0].icon);
+    EXPECT_EQ(StartMenuShortcutTargets(), std::vector<std::wstring>{lowered});
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
-    auto products = InstalledProducts();
+    const auto products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
-    auto entries = ProgramListEntries();
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0], std::wstring(kUninstallKey) + L"\\" + products[0]);
-    for (const auto& [name, value] : {std::pair<const wchar_t*, std::wstring>{L"DisplayVersion", packages.version},
-                                      {L"Publisher", L"Morvane authors"}, {L"DisplayIcon", program + L",0"}})
-        EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], name), value) << name;
-    EXPECT_TRUE(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"UninstallString"));
-    for (const wchar_t* hidden : {L"NoRemove", L"NoRepair"}) {
-        DWORD flag = 0, size = sizeof(flag);
-        const LSTATUS status =
-            RegGetValueW(HKEY_LOCAL_MACHINE, entries[0].c_str(), hidden, RRF_RT_REG_DWORD, nullptr, &flag, &size);
-        EXPECT_TRUE(status != ERROR_SUCCESS || flag == 0) << hidden << " is set";
-    }
+    ExpectProgramListEntry(products[0], packages.version);
     RunInstalledProgram();
 
     Install(packages.current, L"REMOVE=StartAtSignIn");
     EXPECT_EQ(StartAtSignIn(), std::nullopt);
     ExpectShippedFilesInstalled(kShippedFiles);
-    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    EXPECT_EQ(StartMenuShortcutTargets().size(), 1u);
     Install(packages.current, L"ADDLOCAL=StartAtSignIn");
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
 
@@ -159,6 +218,7 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
     ExpectShippedFilesInstalled(kShippedFiles);
 
+    // The upgrade ends the running program, replaces the product and keeps the edited settings.
     WriteFile(Installed(L"Settings.ini"), kEditedSettings);
     {
         RunningProgram running(program);
@@ -166,26 +226,21 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
         Install(packages.next);
         ExpectEndedWithoutIcon(running);
     }
-    products = InstalledProducts();
-    ASSERT_EQ(products.size(), 1u);
-    wchar_t version[32];
-    DWORD length = 32;
-    ASSERT_EQ(MsiGetProductInfoW(products[0].c_str(), INSTALLPROPERTY_VERSIONSTRING, version, &length),
-              static_cast<UINT>(ERROR_SUCCESS));
-    EXPECT_EQ(version, packages.nextVersion);
-    entries = ProgramListEntries();
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, entries[0], L"DisplayVersion"), version);
+    const auto upgraded = InstalledProducts();
+    ASSERT_EQ(upgraded.size(), 1u);
+    EXPECT_EQ(RegistryText(kUninstallKey + products[0], L"DisplayName"), std::nullopt) << "the old entry stayed";
+    ExpectProgramListEntry(upgraded[0], packages.nextVersion);
     EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
-    ExpectShippedFilesInstalled({L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt", L"Morvane.dictionary.copyright"});
-    EXPECT_EQ(StartMenuShortcuts().size(), 1u);
+    ExpectShippedFilesInstalled(
+        {L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt", L"Morvane.dictionary.copyright"});
+    EXPECT_EQ(StartMenuShortcutTargets().size(), 1u);
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
 
     {
         RunningProgram running(program);
-        ASSERT_TRUE(WaitUntil([&] { return e2e::TrayIconExists(running.Host(), kIconId); }))
+        ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconExists(running.Host(), kIconId); }))
             << "waited for the installed program's icon";
-        EXPECT_EQ(Msiexec(L"/x " + products[0] + L" /qn"), 0u);
+        EXPECT_EQ(Msiexec(L"/x " + upgraded[0] + L" /qn"), 0u);
         ExpectEndedWithoutIcon(running);
     }
     EXPECT_TRUE(InstalledProducts().empty());  // installer_test.sh compares the prefix with how it was
@@ -197,14 +252,16 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     if (argc != 6) {
-        fprintf(stderr,
-                "usage: installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER\n");
+        fprintf(stderr, "usage: installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER\n");
         return 2;
     }
-    using morvane::installer::FullPath;
-    using morvane::installer::Wide;
-    morvane::installer::packages = {FullPath(argv[1]), Wide(argv[2]), FullPath(argv[3]),
-                                    Wide(argv[4]), FullPath(argv[5])};
+    std::wstring arguments[5];  // the versions (second and fourth) as given, the paths made full
+    for (int i = 0; i < 5; ++i) {
+        wchar_t full[MAX_PATH * 4];
+        const std::wstring text(argv[i + 1], argv[i + 1] + strlen(argv[i + 1]));
+        arguments[i] = i % 2 ? text : std::wstring(full, GetFullPathNameW(text.c_str(), MAX_PATH * 4, full, nullptr));
+    }
+    morvane::installer::packages = {arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]};
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int status = RUN_ALL_TESTS();
     CoUninitialize();
