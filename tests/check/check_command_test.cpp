@@ -58,10 +58,10 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
          "{\"word\": \"two words\", \"found\": true, \"entries\": [\"two words\"]}\n"
          "{\"word\": \"  \", \"found\": true, \"entries\": null}\n"},
         // The last character is dropped as a stray one, and the entry comes back from Windows-1252.
-        {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U00010000"}, "", 1,
+        {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U00010000z"}, "", 1,
          "{\"word\": \"CAF\xC3\x89\", \"found\": false, \"entries\": [\"caf\xC3\xA9\"]}\n"
-         "{\"word\": \"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80\", \"found\": true, \"entries\": "
-         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80\"]}\n"},
+         "{\"word\": \"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80z\", \"found\": true, \"entries\": "
+         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80z\"]}\n"},
         {"standard input, a line a word, UTF-8 of every length", {u"--json", u"--max", u"1"},
          "hello\r\nna\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\nbda\n\n cat \nreceive", 1,
          "{\"word\": \"hello\", \"found\": true, \"entries\": [\"hello\"]}\n"
@@ -125,10 +125,11 @@ TEST_F(CheckCommandTest, UsageFileAndOutputErrorsExitTwoWithAMessage) {
     EXPECT_EQ(out.str().rfind("Usage: morvane-check [--dictionary FILE] [--max N] [--json] [WORD ...]\n", 0), 0u);
 }
 
-TEST_F(CheckCommandTest, PipeModeAnswersEachLineAsEditorsExpect) {
+TEST_F(CheckCommandTest, PipeModeAnswersEachLineAsEditorsExpectAndTakesTheirFlags) {
     struct Case {
         const char* what;
         std::string input, output;
+        std::vector<std::u16string> args = {u"-a"};
     };
     const Case cases[] = {
         {"found, suggestions, none; offsets count the ^", "^hello bda xyz\n",
@@ -144,10 +145,14 @@ TEST_F(CheckCommandTest, PipeModeAnswersEachLineAsEditorsExpect) {
         {"an empty line, and the modes that change nothing", "\n+tex\n-\n~html\n^bed\n", "\n*\n\n"},
         {"personal and session words count as found, case ignored",
          "*Zork\n&PLUGH\n@xyzzy\n^zork Plugh XYZZY\n", "*\n*\n*\n\n"},
+        {"the flags editors pass are accepted", "bda\n", "& bda 3 0: bad, bed, bid\n\n",
+         {u"-a", u"-m", u"-B", u"-C", u"-S", u"-t", u"-n", u"-H", u"-o", u"-W", u"3", u"-w", u"'", u"-T", u"latin1",
+          u"--encoding=utf-8", u"-d", kDictionary, u"-p", u"/nowhere/words"}},
+        {"the version", "", "", {u"-vv"}},
     };
     for (const Case& c : cases) {
         out.str("");
-        EXPECT_EQ(Run({u"-a"}, c.input), 0) << c.what;
+        EXPECT_EQ(Run(c.args, c.input), 0) << c.what;
         EXPECT_EQ(out.str(), kBanner + c.output) << c.what;
     }
     EXPECT_EQ(host.files.count(kPersonal), 0u) << "saved only when asked";
@@ -186,17 +191,6 @@ TEST_F(CheckCommandTest, ListModeAndLongLines) {
     const std::string text = out.str();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 200000 + 1 + 2);
     EXPECT_NE(text.find("& bda 1 999991: bad\n*\n\n# xyz 1\n\n"), std::string::npos);
-}
-
-TEST_F(CheckCommandTest, EditorsFlagsAreAccepted) {
-    EXPECT_EQ(Run({u"-vv"}), 0);
-    EXPECT_EQ(out.str(), kBanner);
-    out.str("");
-    EXPECT_EQ(Run({u"-a", u"-m", u"-B", u"-C", u"-S", u"-t", u"-n", u"-H", u"-o", u"-W", u"3", u"-w", u"'",
-                   u"-T", u"latin1", u"--encoding=utf-8", u"-d", kDictionary, u"-p", u"/nowhere/words"},
-                  "bda\n"),
-              0);
-    EXPECT_EQ(out.str(), kBanner + "& bda 3 0: bad, bed, bid\n\n");
 }
 
 }  // namespace

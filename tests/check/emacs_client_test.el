@@ -13,79 +13,63 @@
 (setq ispell-silently-savep t)
 (setq flyspell-issue-message-flag nil)
 
-(defconst morvane-test-misspelt '("teh" "recieve" "wrld"))
-
 (defun morvane-test-text (filler)
-  "A text with the misspelt words, a Greek word before one of them, and FILLER lines."
+  "A text with three misspelt words, a Greek word before one of them, and FILLER lines."
   (concat "Our λόγος said teh cat.\n"
           (apply #'concat (make-list filler "The cat and the dog sat on the mat in the sun.\n"))
           "We recieve the ball and the wrld turns.\n"))
 
-(defun morvane-test-expected-spans ()
-  "Where the misspelt words are in the current buffer."
-  (let (spans)
-    (dolist (word morvane-test-misspelt)
-      (goto-char (point-min))
-      (while (re-search-forward (concat "\\_<" word "\\_>") nil t)
-        (push (cons (match-beginning 0) (match-end 0)) spans)))
-    (sort spans (lambda (a b) (< (car a) (car b))))))
+(defun morvane-test-spans (find)
+  "The (START . END) spans, in order, of what FIND returns for the current buffer."
+  (sort (funcall find) (lambda (a b) (< (car a) (car b)))))
 
-(defun morvane-test-marked-spans ()
-  "Where flyspell marked words in the current buffer."
-  (let (spans)
-    (dolist (o (overlays-in (point-min) (point-max)))
-      (when (flyspell-overlay-p o) (push (cons (overlay-start o) (overlay-end o)) spans)))
-    (sort spans (lambda (a b) (< (car a) (car b))))))
+(defun morvane-test-misspelt-spans ()
+  (morvane-test-spans
+   (lambda () (let (spans)
+                (dolist (word '("teh" "recieve" "wrld") spans)
+                  (goto-char (point-min))
+                  (while (re-search-forward (concat "\\_<" word "\\_>") nil t)
+                    (push (cons (match-beginning 0) (match-end 0)) spans)))))))
 
-(defun morvane-test-flyspell (filler)
-  (with-temp-buffer
-    (insert (morvane-test-text filler))
-    (flyspell-mode 1)
-    (flyspell-buffer)
-    (list (buffer-size) (morvane-test-marked-spans) (morvane-test-expected-spans))))
+(ert-deftest morvane-flyspell-marks-the-misspelt-words-word-by-word-and-through-the-list-mode ()
+  ;; A short text is checked a word at a time, a long one through the list mode.
+  (dolist (filler '(2 30))
+    (with-temp-buffer
+      (insert (morvane-test-text filler))
+      (flyspell-mode 1)
+      (flyspell-buffer)
+      (should (eq (< (buffer-size) flyspell-large-region) (= filler 2)))
+      (should (equal (morvane-test-spans
+                      (lambda () (mapcar (lambda (o) (cons (overlay-start o) (overlay-end o)))
+                                         (seq-filter #'flyspell-overlay-p (overlays-in (point-min) (point-max))))))
+                     (morvane-test-misspelt-spans))))))
 
-(ert-deftest morvane-flyspell-short-text-word-by-word ()
-  (pcase-let ((`(,size ,marked ,expected) (morvane-test-flyspell 2)))
-    (should (< size flyspell-large-region))
-    (should (= (length expected) 3))
-    (should (equal marked expected))))
-
-(ert-deftest morvane-flyspell-long-text-through-the-list-mode ()
-  (pcase-let ((`(,size ,marked ,expected) (morvane-test-flyspell 30)))
-    (should (> size flyspell-large-region))
-    (should (equal marked expected))))
-
-(ert-deftest morvane-ispell-buffer-stops-at-each-misspelt-word ()
-  ;; Whole lines go through the pipe here, so the answers' offsets place the words.
+(defun morvane-test-ispell (text key command)
+  "Run COMMAND on a buffer holding TEXT, answering KEY at every stop.
+Return each stop's (MISS START . END), in order."
   (let (stops)
     (cl-letf* ((loop (symbol-function 'ispell-command-loop))
                ((symbol-function 'ispell-command-loop)
                 (lambda (miss guess word start end)
-                  (push (cons (+ 0 start) (+ 0 end)) stops)
-                  (setq unread-command-events (list ?\s))
+                  (push (cons miss (cons (+ 0 start) (+ 0 end))) stops)
+                  (setq unread-command-events (list key))
                   (funcall loop miss guess word start end))))
-      (switch-to-buffer (generate-new-buffer "ispell-buffer"))
-      (insert (morvane-test-text 1))
-      (ispell-buffer)
-      (should (equal (nreverse stops) (morvane-test-expected-spans)))
-      (kill-buffer))))
+      (switch-to-buffer (generate-new-buffer "ispell"))
+      (insert text)
+      (funcall command)
+      (kill-buffer))
+    (nreverse stops)))
+
+(ert-deftest morvane-ispell-buffer-stops-at-each-misspelt-word ()
+  ;; Whole lines go through the pipe here, so the answers' offsets place the words.
+  (let ((text (morvane-test-text 1)))
+    (should (equal (mapcar #'cdr (morvane-test-ispell text ?\s #'ispell-buffer))
+                   (with-temp-buffer (insert text) (morvane-test-misspelt-spans))))))
 
 (defun morvane-test-ispell-word (word key)
-  "Run `ispell-word' on WORD answering KEY.
-Return nil when WORD was found, else a list holding the suggestions offered."
-  (let (offered)
-    (cl-letf* ((loop (symbol-function 'ispell-command-loop))
-               ((symbol-function 'ispell-command-loop)
-                (lambda (miss &rest rest)
-                  (setq offered (list miss))
-                  (setq unread-command-events (list key))
-                  (apply loop miss rest))))
-      (switch-to-buffer (generate-new-buffer "ispell-word"))
-      (insert "The λόγος " word " here.")
-      (search-backward word)
-      (ispell-word)
-      (kill-buffer))
-    offered))
+  "Run `ispell-word' on WORD answering KEY: the suggestions offered at each stop."
+  (mapcar #'car (morvane-test-ispell (concat "The λόγος " word " here.") key
+                                     (lambda () (search-backward word) (ispell-word)))))
 
 (ert-deftest morvane-ispell-word-offers-morvanes-suggestions-in-order ()
   (should (equal (morvane-test-ispell-word "recieve" ?\s) '(("receive" "recessive" "Recife")))))

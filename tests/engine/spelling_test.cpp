@@ -45,8 +45,8 @@ TEST(CharCase, MapsEachRangeAtItsEdgesAndLeavesTheGapsAlone) {
 
 TEST(Utf8Test, DecodesEveryLengthReplacesWhatIsNotUtf8AndEncodesBack) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"a\xC3\xA9\xCE\xBB\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
-         u"a\u00E9\u03BB\u20AC\U0001F600\U0010FFFF"},
+        {"a\xC2\x80\xC3\xA9\xCE\xBB\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
+         u"a\u0080\u00E9\u03BB\u20AC\U0001F600\U0010FFFF"},
         {"\x80\xC0\xAF", u"\uFFFD\uFFFD\uFFFD"},                // lone continuation, overlong
         {"\xF5\x80\x80", u"\uFFFD\uFFFD\uFFFD"},                // no such lead byte
         {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},                // overlong
@@ -178,7 +178,7 @@ TEST(DictionaryTest, MissingOrUnreadableFileIsReportedAndKeepsTheLastList) {
 
 TEST(SuggestionLimitTest, ReadsSixteenBitNumbersRoundingHalvesToEvenAndTheSearchTakesZeroToItsLimit) {
     const std::pair<const char16_t*, std::optional<int>> cases[] = {
-        {u"25", 25}, {u"12.5", 12}, {u"13.5", 14}, {u"0.5", 0}, {u"1.5", 2}, {u"2.50001", 3},
+        {u"25", 25}, {u"12.5", 12}, {u"13.5", 14}, {u"4.5", 4}, {u"0.5", 0}, {u"1.5", 2}, {u"2.50001", 3},
         {u"2.4999", 2}, {u" 7 ", 7}, {u"+8", 8}, {u"-3", -3}, {u"-0.4", 0}, {u"1e2", 100}, {u"1.5E1 ", 15},
         {u".75", 1}, {u"0.0000001", 0}, {u"0010", 10}, {u"32767", 32767}, {u"-32768", -32768},
         {u"32767.4", 32767}, {u"", {}}, {u"  ", {}}, {u"ten", {}}, {u"10a", {}}, {u"1 0", {}},
