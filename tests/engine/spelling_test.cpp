@@ -90,8 +90,7 @@ TEST(WordListTest, LongRunsOfOneFirstLetterAreCountedInFull) {
     EXPECT_EQ(list.FirstIndexOfLetter(u'\r'), 2);
     EXPECT_EQ(list.FirstIndexOfLetter(u'a'), 3);
     EXPECT_EQ(list.FirstIndexOfLetter(u'b'), 10204);
-    EXPECT_EQ(list.Entry(203), u"Ab");
-    EXPECT_EQ(list.Entry(10204), u"b");
+    EXPECT_EQ((Texts{list.Entry(203), list.Entry(10204)}), (Texts{u"Ab", u"b"}));
     EXPECT_TRUE(IsInDictionary(list, u"B"));
 }
 
@@ -133,9 +132,7 @@ TEST(SpellingTest, KnownAnswers) {
 
     const WordList list = MakeWordList(
         Texts{u"abbey", u"bad", u"bead", u"bed", u"bid", u"bud", u"caf\u00E9", u"zoo", u"\u0153uvre", u"\u0161ah"});
-    EXPECT_TRUE(IsInDictionary(list, u"CAF\u00C9"));
-    EXPECT_TRUE(IsInDictionary(list, u"\u0152UVRE"));
-    EXPECT_TRUE(IsInDictionary(list, u"\u0160AH"));
+    for (const char16_t* word : {u"CAF\u00C9", u"\u0152UVRE", u"\u0160AH"}) EXPECT_TRUE(IsInDictionary(list, word));
     EXPECT_EQ(FindSuggestions(list, u"bda", 10), (Texts{u"bad", u"bed", u"bid", u"bud", u"bead", u""}));
     EXPECT_EQ(FindSuggestions(list, u"bda", 2), (Texts{u"bad", u"bed", u"bid"}));
     EXPECT_THROW(FindSuggestions(list, u"bda", -1), std::out_of_range);
@@ -144,8 +141,7 @@ TEST(SpellingTest, KnownAnswers) {
 
     EXPECT_EQ(CheckWord(u"bda", list, 1).entries, Texts{u"bad"});
     EXPECT_EQ(CheckWord(u"xyz", list, 10).entries, (Texts{u"Word Not Found", u"No Suggestions :("}));
-    EXPECT_TRUE(IsFixedListText(u"Word Not Found"));
-    EXPECT_TRUE(IsFixedListText(u"No Suggestions :("));
+    EXPECT_TRUE(IsFixedListText(u"Word Not Found") && IsFixedListText(u"No Suggestions :("));
     EXPECT_FALSE(IsFixedListText(u"word not found"));
 }
 
