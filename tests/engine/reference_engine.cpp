@@ -31,12 +31,12 @@ std::u16string DigitOf(const std::u16string& upperChar) {
 WordList LoadWordList(std::string_view fileBytes, const AnsiCodePage& codePage) {
     const std::u16string text = codePage.Decode(fileBytes);
     WordList pieces;
-    for (std::size_t start = 0; !text.empty(); start += 2) {
-        const std::size_t at = text.find(u"\r\n", start);
+    if (text.empty()) return pieces;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(u"\r\n", start)) != std::u16string::npos; start = at + 2) {
         pieces.push_back(text.substr(start, at - start));
-        if (at == std::u16string::npos) break;
-        start = at;
     }
+    pieces.push_back(text.substr(start));
     return pieces;
 }
 
