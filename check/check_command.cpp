@@ -361,6 +361,10 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         context.err << "morvane-check: could not write the results\n";
         return 2;
     }
+    if (context.in.bad()) {  // a read error, or no memory left for a line: the input did not end
+        context.err << "morvane-check: could not read the standard input\n";
+        return 2;
+    }
     return status;
 }
 

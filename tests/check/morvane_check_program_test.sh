@@ -17,6 +17,9 @@ lines=$(printf 'teh\r\nwierd\nthe\n' | "$program" | wc -l)
 "$program" --dictionary /nonexistent/words word 2>/dev/null; [ $? -eq 2 ] || fail "a missing dictionary should exit 2"
 "$program" --bogus 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option should exit 2"
 "$program" receive >/dev/full 2>/dev/null; [ $? -eq 2 ] || fail "results that could not be written should exit 2"
+for mode in --json -l -a; do
+  "$program" $mode </ >/dev/null 2>&1; [ $? -eq 2 ] || fail "standard input that could not be read should exit 2 ($mode)"
+done
 # The personal word list on disk: made with its folders in the default place, replaced whole,
 # and left as it was when the new one cannot be written (a file size limit stands in for a
 # full disk; it also stops root, which a read-only folder would not).
