@@ -12,6 +12,7 @@ ClipboardCalls gBehind;
 std::vector<std::string> gLog;
 int gOpen = 0;
 std::set<HGLOBAL> gBlocks;
+int gStrayFrees = 0;
 
 template <typename R>
 R Record(std::string entry, R result) {
@@ -53,7 +54,7 @@ HGLOBAL WINAPI Alloc(UINT flags, SIZE_T bytes) {
     return Record("GlobalAlloc", block);
 }
 HGLOBAL WINAPI Free(HGLOBAL h) {
-    gBlocks.erase(h);
+    if (!gBlocks.erase(h)) ++gStrayFrees;  // the clipboard's, or never ours
     return Record("GlobalFree", gBehind.GlobalFree(h));
 }
 LPVOID WINAPI Lock(HGLOBAL h) { return gBehind.GlobalLock(h); }
@@ -68,6 +69,7 @@ const ClipboardCalls& Install(const ClipboardCalls& behind) {
     gLog.clear();
     gOpen = 0;
     gBlocks.clear();
+    gStrayFrees = 0;
     return kRecording;
 }
 
@@ -80,7 +82,7 @@ void OpenOrThrow() {
 RecordingCalls::RecordingCalls(const ClipboardCalls& behind) : scope_(Install(behind)) {}
 const std::vector<std::string>& RecordingCalls::Log() const { return gLog; }
 int RecordingCalls::OpenNow() const { return gOpen; }
-int RecordingCalls::BlocksOutstanding() const { return static_cast<int>(gBlocks.size()); }
+int RecordingCalls::BlocksMishandled() const { return static_cast<int>(gBlocks.size()) + gStrayFrees; }
 
 int RecordingCalls::Count(std::string_view entry) const {
     return static_cast<int>(std::count_if(gLog.begin(), gLog.end(), [&](const std::string& e) {

@@ -23,8 +23,9 @@ public:
     int Count(std::string_view entry) const;
     // Opens that succeeded and were not closed yet.
     int OpenNow() const;
-    // Blocks allocated and neither freed nor accepted by the clipboard.
-    int BlocksOutstanding() const;
+    // Blocks allocated and neither freed nor accepted by the clipboard, plus frees of blocks
+    // that were not ours to free (the clipboard's once it accepted them).
+    int BlocksMishandled() const;
 
 private:
     ScopedClipboardCalls scope_;

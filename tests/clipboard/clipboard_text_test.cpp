@@ -146,7 +146,7 @@ TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
         EXPECT_EQ(CClipboard().SetText(L"half"), c.accepted) << "allocation failing: " << c.failing;
         EXPECT_EQ(calls.Count("SetClipboardData 1"), c.textOffers) << "allocation failing: " << c.failing;
         EXPECT_EQ(calls.Count("SetClipboardData 13"), c.unicodeOffers) << "allocation failing: " << c.failing;
-        EXPECT_EQ(calls.BlocksOutstanding(), 0) << "allocation failing: " << c.failing;
+        EXPECT_EQ(calls.BlocksMishandled(), 0) << "allocation failing: " << c.failing;
     }
 }
 

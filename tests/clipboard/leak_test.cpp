@@ -78,7 +78,7 @@ TEST(Leaks, RoundsOfEveryTaskLeaveCountsBlocksAndOpensUnchanged) {
         test::RecordingCalls calls;
         RoundsOfEveryTask();
         EXPECT_EQ(calls.Count("GlobalAlloc"), 2 * kRounds);
-        EXPECT_EQ(calls.BlocksOutstanding(), 0);
+        EXPECT_EQ(calls.BlocksMishandled(), 0);
         EXPECT_EQ(calls.OpenNow(), 0);
     }
     if (!gdiBefore) GTEST_SKIP() << "this system gives no way to count GDI objects";
