@@ -1,5 +1,6 @@
 #pragma once
-// The fixture of most end-to-end tests: the program started from a fresh scenario folder.
+// What the end-to-end tests share: the program started from a fresh scenario folder, the
+// lists the test dictionary gives, and the frame both windows have.
 #include <gtest/gtest.h>
 
 #include "program_driver.h"
@@ -10,8 +11,7 @@ using Entries = std::vector<std::wstring>;
 inline const Entries kNothingToSuggest{L"Word Not Found", L"No Suggestions :("};
 inline const Entries kFiveSuggestions{L"bad", L"bed", L"bid", L"bud", L"bead"};  // for "bda"
 
-// Both windows: centred on the screen, a fixed frame with a close box and no minimise or
-// maximise box.
+// Centred on the screen, a fixed frame with a close box and no minimise or maximise box.
 inline void ExpectCentredWithFixedFrameAndCloseBoxOnly(HWND window) {
     RECT frame{};
     GetWindowRect(window, &frame);
@@ -20,19 +20,6 @@ inline void ExpectCentredWithFixedFrameAndCloseBoxOnly(HWND window) {
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               WS_CAPTION | WS_SYSMENU);
-}
-
-// The clipboard's text, once the clipboard can be opened.
-inline std::wstring ClipboardText() {
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return L"(the clipboard stayed busy)";
-    std::wstring text;
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
-        text = chars;
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 class ProgramE2E : public testing::Test {

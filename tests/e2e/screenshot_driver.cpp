@@ -28,7 +28,15 @@ std::wstring FullPath(const std::wstring& path) {
 // handle cannot be waited on, so the file is watched instead).
 bool Photograph(const std::wstring& linuxPng, HWND window) {
     if (!window) return false;
-    Sleep(300);  // let the window and its frame paint
+    // The window painted, without the caret, which would otherwise blink into some pictures
+    // and not others; then the program idle again, its drawing on the display.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const DWORD self = GetCurrentThreadId(), program = GetWindowThreadProcessId(window, nullptr);
+    AttachThreadInput(self, program, TRUE);  // shares the caret, so this thread can hide it
+    HideCaret(nullptr);
+    AttachThreadInput(self, program, FALSE);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
     RECT area{};
     GetWindowRect(window, &area);
     const LONG left = std::max(0L, area.left - 3), top = std::max(0L, area.top - 3);

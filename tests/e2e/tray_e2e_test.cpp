@@ -1,5 +1,5 @@
-// The real Morvane.exe in the tray: start-up, the icon's clicks, the menu closed without a
-// choice, a second instance, a taskbar restart, and the messages that end it from outside.
+// The real Morvane.exe in the tray: the icon's clicks, its menu (Show, Read Me, About, Exit,
+// or closed without a choice), a second instance, a taskbar restart, and every way it ends.
 #include "program_test.h"
 
 #include <shellapi.h>
@@ -11,24 +11,21 @@ constexpr UINT kIconId = 125;
 
 using TrayE2E = ProgramE2E;
 
-// One run walks what the icon does before the program ends with its window shown: only the
-// left button's release or a menu choice shows anything; left clicks show the window
-// modeless and unload it; Show leaves a shown window as it is; after the close box the next
-// click only clears the flag.
-TEST_F(TrayE2E, WalksTheIconsClicksASecondInstanceATaskbarRestartAndExitWithTheWindowShown) {
+// One run walks the icon and its menu as a user would: only the left button's release or a
+// menu choice shows anything; left clicks show the window modeless and unload it; Show
+// leaves a shown window as it is and otherwise shows it modally; after the close box the
+// next click only clears the flag; Exit while About is open ends the program.
+TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExitsWhileAboutIsOpen) {
     const HWND host = program_.Host();
     EXPECT_FALSE(IsWindowVisible(host));
     EXPECT_EQ(WindowText(host), L"Morvane");
     ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon";
-    // The notification area shows the tip up to its NUL: the padding spaces are not part of it.
-    EXPECT_TRUE(WaitUntil([] { return TooltipShows(L"Morvane. Click to view"); })) << "waited for the icon's tip";
     for (const LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_RBUTTONDOWN})
         EXPECT_TRUE(program_.IconEventHandled(event)) << event;
     program_.RightClick();
-    const HWND menu = program_.WaitForShownWindow(L"#32768", L"");
-    ASSERT_NE(menu, nullptr) << "waited for the tray menu";
-    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !program_.ShownWindow(L"#32768", L""); })) << "waited for the menu to close";
+    ASSERT_NE(program_.WaitForShownWindow(L"#32768", L""), nullptr) << "waited for the tray menu";
+    PostMessageW(program_.ShownMenu(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !program_.ShownMenu(); })) << "waited for the menu to close";
     EXPECT_TRUE(program_.IconEventHandled(WM_MOUSEMOVE));
     EXPECT_EQ(program_.CheckWindow(), nullptr) << "the dismissed menu ran a command";
     EXPECT_EQ(program_.ShownWindow(nullptr, L"About Morvane"), nullptr) << "the dismissed menu ran a command";
@@ -62,7 +59,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksASecondInstanceATaskbarRestartAndExitWithTheW
     EXPECT_EQ(WindowText(GetDlgItem(window, kIdWordBox)), L"");
     EXPECT_EQ(CheckWordAndRead(window, L"zebra"), Entries{L"zebra"});
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kShow));
-    EXPECT_TRUE(WaitUntil([&] { return !program_.ShownWindow(L"#32768", L""); })) << "waited for the menu to close";
+    EXPECT_TRUE(WaitUntil([&] { return !program_.ShownMenu(); })) << "waited for the menu to close";
     EXPECT_TRUE(program_.IconEventHandled(WM_MOUSEMOVE));
     EXPECT_EQ(program_.CheckWindow(), window);
     EXPECT_EQ(WindowText(GetDlgItem(window, kIdWordBox)), L"zebra");
@@ -72,26 +69,70 @@ TEST_F(TrayE2E, WalksTheIconsClicksASecondInstanceATaskbarRestartAndExitWithTheW
     EXPECT_TRUE(program_.IconEventHandled(WM_LBUTTONUP));  // unloads nothing, clears the flag
     EXPECT_EQ(program_.CheckWindow(), nullptr);
 
-    ASSERT_NE(OpenCheckWindow(), nullptr) << "waited for the check window";
-    ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kExit));
+    // Show opens the window modally, again after its close box, and a left click still closes it.
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kShow));
+        window = program_.WaitForCheckWindow();
+        ASSERT_NE(window, nullptr) << "waited for the check window shown from the menu";
+        if (round == 0) {
+            PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else {
+            EXPECT_EQ(CheckWordAndRead(window, L"Hello"), Entries{L"Hello"});
+            program_.LeftClick();  // shown from the menu, the flag is set: the click unloads it
+        }
+        ASSERT_TRUE(program_.WaitUntilNoCheckWindow()) << "waited for the window to go";
+    }
+
+    // Read Me goes to the shell, or is reported missing.
+    {
+        const ShellOpensWithRecorder shell(folder_);
+        ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
+        const auto lines = shell.WaitForCommandLines(host);
+        ASSERT_EQ(lines.size(), 1u);
+        // The path as the program forms it: its directory, then "\ReadMe.txt" (ASCII, as the log then is).
+        const std::wstring readMe = folder_.File(L"ReadMe.txt");
+        EXPECT_NE(lines[0].find(std::string(readMe.begin(), readMe.end())), std::string::npos) << lines[0];
+        EXPECT_EQ(program_.ShownWindow(L"#32770", L"Corrupted Installation"), nullptr);
+        folder_.Remove(L"ReadMe.txt");
+        ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
+        const HWND box = program_.WaitForShownWindow(L"#32770", L"Corrupted Installation");
+        ASSERT_NE(box, nullptr) << "waited for the missing read-me's box";
+        EXPECT_NE(GetDlgItem(box, 1088), nullptr);  // the information icon
+        EXPECT_EQ(program_.AnswerMessageBox(L"Corrupted Installation"),
+                  L"The ReadMe.txt file is missing from your installation directory.\r\n"
+                  L"Rerun the installation program and choose \"repair\" to replace the file");
+        EXPECT_EQ(shell.WaitForCommandLines(host).size(), 1u);
+    }
+
+    ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kAbout));
+    const HWND about = program_.WaitForShownWindow(nullptr, L"About Morvane");
+    ASSERT_NE(about, nullptr) << "waited for the About dialog";
+    ExpectCentredWithFixedFrameAndCloseBoxOnly(about);
+    for (const wchar_t* text : {L"Morvane", L"Version 1.0.0"})
+        EXPECT_NE(FindWindowExW(about, nullptr, nullptr, text), nullptr) << "no label " << text;
+    ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kExit));  // handled inside the dialog's loop
     EXPECT_TRUE(program_.WaitForExit()) << "waited for Exit to end the program";
     EXPECT_EQ(program_.ExitCode(), 0u);
     EXPECT_FALSE(TrayIconExists(host, kIconId));
-    EXPECT_TRUE(WaitUntil([] { return !TooltipShows(L"Morvane. Click to view"); })) << "waited for the tip to go";
 }
 
-// What installers, the Restart Manager and a sign-out send: the program agrees to end the
-// session, runs on when the ending is cancelled, and ends as Exit ends it otherwise.
-TEST(EndingE2E, CancelledSessionEndLeavesItRunningAndEveryEndingMessageEndsIt) {
+// Exit with the check window shown either way, and what installers, the Restart Manager and a
+// sign-out send: the program agrees to end the session, runs on when the ending is
+// cancelled, and otherwise ends as Exit ends it.
+TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSessionEndDoesNot) {
+    constexpr UINT kMenuExit = 0;
     const struct {
         const char* name;
+        bool shownFromMenu;
         UINT message;
         WPARAM first;
         LPARAM last;
-    } endings[] = {{"WM_CLOSE", WM_CLOSE, 0, 0},
-                   {"Restart Manager", WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
-                   {"sign-out", WM_ENDSESSION, TRUE, static_cast<LPARAM>(ENDSESSION_LOGOFF)},
-                   {"shutdown", WM_ENDSESSION, TRUE, 0}};
+    } endings[] = {{"Exit", false, kMenuExit, 0, 0},
+                   {"Exit from a menu opened inside the modal window's loop", true, kMenuExit, 0, 0},
+                   {"WM_CLOSE", false, WM_CLOSE, 0, 0},
+                   {"Restart Manager", false, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
+                   {"sign-out", false, WM_ENDSESSION, TRUE, static_cast<LPARAM>(ENDSESSION_LOGOFF)},
+                   {"shutdown", false, WM_ENDSESSION, TRUE, 0}};
     ScenarioFolder folder;
     for (const auto& ending : endings) {
         RunningProgram program(folder);
@@ -104,14 +145,18 @@ TEST(EndingE2E, CancelledSessionEndLeavesItRunningAndEveryEndingMessageEndsIt) {
                                             kPatience, &answer));
             EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
             SendMessageTimeoutW(host, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, kPatience, &answer);
-            EXPECT_FALSE(program.WaitForExit(300)) << "ended although the session's end was cancelled";
+            EXPECT_TRUE(program.IconEventHandled(WM_MOUSEMOVE));
+            EXPECT_FALSE(program.WaitForExit(0)) << "ended although the session's end was cancelled";
             EXPECT_TRUE(TrayIconExists(host, kIconId));
         }
-        program.LeftClick();
+        if (ending.shownFromMenu) ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kShow));
+        else program.LeftClick();
         ASSERT_NE(program.WaitForCheckWindow(), nullptr) << "waited for the check window";
-        SendMessageTimeoutW(host, ending.message, ending.first, ending.last, SMTO_ABORTIFHUNG, kPatience, &answer);
+        if (ending.message == kMenuExit) ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
+        else SendMessageTimeoutW(host, ending.message, ending.first, ending.last, SMTO_ABORTIFHUNG, kPatience, &answer);
         EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end after " << ending.name;
         EXPECT_EQ(program.ExitCode(), 0u) << ending.name;
+        EXPECT_FALSE(IsWindow(host)) << ending.name;
         EXPECT_FALSE(TrayIconExists(host, kIconId)) << ending.name;
     }
 }
