@@ -14,7 +14,6 @@
 
 #include "support/unique_handle.h"
 #include "support/window_dpi.h"
-#include "tests/ui/about/test_registry_key.h"
 #include "ui/about/about_layout.h"
 
 namespace morvane {
@@ -119,14 +118,20 @@ void ExpectLaidOutAt(HWND dialog, int dpi) {
               std::tuple(L"MS Sans Serif", FW_BOLD, -MulDiv(135, dpi, 720)));
 }
 
+// The colours the dialog gives a control's text: brush, text colour and background.
+std::tuple<LRESULT, COLORREF, COLORREF> ColoursOf(HWND dialog, UINT message, int id) {
+    const WindowDc dc(dialog);
+    const LRESULT brush = SendMessageW(dialog, message, reinterpret_cast<WPARAM>(dc.Get()),
+                                       reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    return {brush, GetTextColor(dc.Get()), GetBkColor(dc.Get())};
+}
+
 // The System Information tool cannot start here: Enter on its button shows the message over
 // the dialog, which stays open until Escape.
 TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemInfoCannotStart) {
-    const testing::TestRegistryKey entry{L"MSINFO"};
-    entry.SetString(L"PATH", L"C:\\Tools\\msinfo32.exe");
-    SysInfoEnvironment sysInfo;  // the real message box
-    sysInfo.root = HKEY_CURRENT_USER;
-    sysInfo.pathKey = entry.Path();
+    SysInfoEnvironment sysInfo;  // the real message box; a registry value every system has as the tool's path
+    sysInfo.pathKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion";
+    sysInfo.pathValue = L"SystemRoot";
     std::vector<std::wstring> started;
     sysInfo.start = [&](const std::wstring& program) {
         started.push_back(program);
@@ -151,20 +156,16 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                    const LRESULT dialogFont = SendMessageW(dialog, WM_GETFONT, 0, 0);
                    EXPECT_NE(dialogFont, 0);
                    EXPECT_EQ(SendDlgItemMessageW(dialog, kIdSysInfo, WM_GETFONT, 0, 0), dialogFont);
-
                    // The description on the scroll-bar colour, the labels in black on the face colour.
-                   const WindowDc dc(dialog);
-                   EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
-                                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdDescription))),
-                             reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_SCROLLBAR)));
-                   EXPECT_EQ(GetBkColor(dc.Get()), GetSysColor(COLOR_SCROLLBAR));
-                   EXPECT_EQ(SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
-                                          reinterpret_cast<LPARAM>(GetDlgItem(dialog, kIdTitle))),
-                             reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)));
-                   EXPECT_EQ(std::pair(GetTextColor(dc.Get()), GetBkColor(dc.Get())),
-                             std::pair(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)));
+                   EXPECT_EQ(ColoursOf(dialog, WM_CTLCOLOREDIT, kIdDescription),
+                             std::tuple(reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_SCROLLBAR)),
+                                        GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_SCROLLBAR)));
+                   EXPECT_EQ(ColoursOf(dialog, WM_CTLCOLORSTATIC, kIdTitle),
+                             std::tuple(reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE)), RGB(0, 0, 0),
+                                        GetSysColor(COLOR_BTNFACE)));
                    // The etched separator: a dark grey line one pixel high over a white line two high.
                    UpdateWindow(dialog);
+                   const WindowDc dc(dialog);
                    const int x = TwipsToPixels(2000, WindowDpi(dialog)), y = TwipsToPixels(2445, WindowDpi(dialog));
                    EXPECT_EQ((std::array{GetPixel(dc.Get(), x, y - 1), GetPixel(dc.Get(), x, y),
                                          GetPixel(dc.Get(), x, y + 1), GetPixel(dc.Get(), x, y + 2),
@@ -200,7 +201,8 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                    return true;
                }},
               sysInfo);
-    EXPECT_EQ(started, std::vector<std::wstring>{L"C:\\Tools\\msinfo32.exe"});
+    wchar_t systemRoot[MAX_PATH];
+    EXPECT_EQ(started, std::vector<std::wstring>(1, std::wstring(systemRoot, GetWindowsDirectoryW(systemRoot, MAX_PATH))));
 }
 
 // Esc and the close box close it wherever the focus is, and so does Enter elsewhere than on

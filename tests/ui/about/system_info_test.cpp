@@ -1,98 +1,146 @@
-// StartSysInfo with test registry entries under HKEY_CURRENT_USER and a starter and message
-// that are recorded; StartProgram with a real stand-in program.
+// Reading the registry (GetKeyValue) and starting the System Information tool (StartSysInfo,
+// StartProgram), against real registry keys of the test's own under HKEY_CURRENT_USER.
 #include "ui/about/system_info.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "support/app_paths.h"
 #include "support/file_operations.h"
 #include "tests/support/temp_directory.h"
-#include "tests/ui/about/test_registry_key.h"
+#include "ui/about/registry_value.h"
 
 namespace morvane {
 namespace {
 
+using namespace std::string_literals;
 using testing::TempDirectory;
 
-class StartSysInfoTest : public ::testing::Test {
-protected:
-    StartSysInfoTest() {
-        environment_.root = HKEY_CURRENT_USER;
-        environment_.pathKey = pathEntry_.Path();
-        environment_.directoryKey = directoryEntry_.Path();
-        environment_.start = [this](const std::wstring& program) {
-            started_.push_back(program);
-            return startSucceeds_;
-        };
-        environment_.tell = [this](const std::wstring& text, const std::wstring& title, UINT style) {
-            told_.push_back(text + L"|" + title + L"|" + std::to_wstring(style));
-        };
+// A registry key of its own for one test, deleted with its subkeys at the end.
+class TestRegistryKey {
+public:
+    explicit TestRegistryKey(const std::wstring& name)
+        : top_(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId())), path_(top_ + L"\\" + name) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr))
+            throw std::runtime_error("cannot create a test registry key");
+    }
+    ~TestRegistryKey() {
+        RegCloseKey(key_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, top_.c_str());
+    }
+    TestRegistryKey(const TestRegistryKey&) = delete;
+    TestRegistryKey& operator=(const TestRegistryKey&) = delete;
+
+    const std::wstring& Path() const { return path_; }  // under HKEY_CURRENT_USER
+    void SetRaw(const std::wstring& name, DWORD type, const void* data, std::size_t bytes) const {
+        if (RegSetValueExW(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(bytes)))
+            throw std::runtime_error("cannot set a test registry value");
+    }
+    // A REG_SZ value with its terminating zero.
+    void SetString(const std::wstring& name, const std::wstring& text) const {
+        SetRaw(name, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
     }
 
-    // Runs StartSysInfo once; it must start exactly `started`, then tell the one message for
-    // every failure when `told`.
-    void Expect(const char* situation, const std::vector<std::wstring>& started, bool told) {
-        started_.clear();
-        told_.clear();
-        StartSysInfo(environment_);
-        EXPECT_EQ(started_, started) << situation;
-        EXPECT_EQ(told_, told ? std::vector<std::wstring>{L"System Information Is Unavailable At This Time|Morvane|0"}
-                              : std::vector<std::wstring>{})
-            << situation;
-    }
-
-    testing::TestRegistryKey pathEntry_{L"MSINFO"};
-    testing::TestRegistryKey directoryEntry_{L"Shared Tools Location"};
-    TempDirectory dir_;
-    SysInfoEnvironment environment_;
-    bool startSucceeds_ = true;
-    std::vector<std::wstring> started_, told_;
+private:
+    std::wstring top_, path_;
+    HKEY key_ = nullptr;
 };
 
-// Each step adds to the entries of the one before.
-TEST_F(StartSysInfoTest, StartsTheToolThroughEitherEntryAndTellsOfEveryFailure) {
-    Expect("neither entry", {}, true);
-    directoryEntry_.SetString(L"MSINFO", dir_.Path());
-    Expect("the second entry's directory without the tool", {}, true);
-    dir_.Write(L"MSINFO32.EXE", "MZ");
-    Expect("the second entry's directory with the tool", {dir_ / L"MSINFO32.EXE"}, false);
-    pathEntry_.SetRaw(L"PATH", REG_SZ, nullptr, 0);
-    Expect("a first entry with no data", {}, true);
+TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRead) {
+    const TestRegistryKey key{L"values"};
+    key.SetString(L"with", L"C:\\Tools\\info.exe");
+    key.SetRaw(L"without", REG_SZ, L"C:\\Tools\\info.exe", 17 * sizeof(wchar_t));  // no terminating zero
+    key.SetString(L"two zeros", L"abc\0"s);  // only one terminating zero is dropped
+    key.SetString(L"fits", std::wstring(1023, L'p'));
+    key.SetString(L"too long", std::wstring(1024, L'r'));
+    const DWORD number = 0x12345678, zero = 0;
+    key.SetRaw(L"number", REG_DWORD, &number, sizeof number);
+    key.SetRaw(L"zero", REG_DWORD, &zero, sizeof zero);
+    const wchar_t expandable[] = L"%SystemRoot%\\info.exe", list[] = L"a\0b\0";
+    const unsigned char bytes[] = {1, 2, 3};
+    key.SetRaw(L"expandable", REG_EXPAND_SZ, expandable, sizeof expandable);
+    key.SetRaw(L"binary", REG_BINARY, bytes, sizeof bytes);
+    key.SetRaw(L"list", REG_MULTI_SZ, list, sizeof list);
+    key.SetRaw(L"one byte", REG_SZ, "x", 1);  // less than one character
+
+    // Key (the test's unless given), value name, whether found, the value then.
+    const std::tuple<std::wstring, std::wstring, bool, std::wstring> cases[] = {
+        {key.Path() + L"\\missing", L"PATH", false, L""}, {L"", L"PATH", false, L""},
+        {L"", L"with", true, L"C:\\Tools\\info.exe"}, {L"", L"without", true, L"C:\\Tools\\info.exe"},
+        {L"", L"two zeros", true, L"abc\0"s}, {L"", L"fits", true, std::wstring(1023, L'p')},
+        {L"", L"too long", false, L""}, {L"", L"number", true, L"305419896"}, {L"", L"zero", true, L"0"},
+        {L"", L"expandable", true, L"as passed"}, {L"", L"binary", true, L"as passed"},
+        {L"", L"list", true, L"as passed"}, {L"", L"one byte", true, L""}};
+    for (const auto& [keyPath, name, found, expected] : cases) {
+        std::wstring value = L"as passed";
+        EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, keyPath.empty() ? key.Path() : keyPath, name, value), found)
+            << name;
+        EXPECT_EQ(value, expected) << name;
+    }
+    key.SetRaw(L"empty", REG_SZ, nullptr, 0);
+    std::wstring value;
+    EXPECT_THROW(GetKeyValue(HKEY_CURRENT_USER, key.Path(), L"empty", value), EmptyRegistryValue);
+}
+
+// Each step adds to the entries of the one before; StartSysInfo must start exactly the
+// programs given, then tell the one message for every failure when `told`.
+TEST(StartSysInfo, StartsTheToolThroughEitherEntryAndTellsOfEveryFailure) {
+    const TestRegistryKey pathEntry{L"MSINFO"}, directoryEntry{L"Shared Tools Location"};
+    const TempDirectory dir;
+    bool startSucceeds = true;
+    std::vector<std::wstring> started, told;
+    SysInfoEnvironment environment;
+    environment.root = HKEY_CURRENT_USER;
+    environment.pathKey = pathEntry.Path();
+    environment.directoryKey = directoryEntry.Path();
+    environment.start = [&](const std::wstring& program) {
+        started.push_back(program);
+        return startSucceeds;
+    };
+    environment.tell = [&](const std::wstring& text, const std::wstring& title, UINT style) {
+        told.push_back(text + L"|" + title + L"|" + std::to_wstring(style));
+    };
+    const auto expect = [&](const char* situation, const std::vector<std::wstring>& programs, bool isTold) {
+        started.clear();
+        told.clear();
+        StartSysInfo(environment);
+        EXPECT_EQ(started, programs) << situation;
+        EXPECT_EQ(told, std::vector<std::wstring>(isTold, L"System Information Is Unavailable At This Time|Morvane|0"))
+            << situation;
+    };
+    expect("neither entry", {}, true);
+    directoryEntry.SetString(L"MSINFO", dir.Path());
+    expect("the second entry's directory without the tool", {}, true);
+    dir.Write(L"MSINFO32.EXE", "MZ");
+    expect("the second entry's directory with the tool", {dir / L"MSINFO32.EXE"}, false);
+    pathEntry.SetRaw(L"PATH", REG_SZ, nullptr, 0);
+    expect("a first entry with no data", {}, true);
     const wchar_t expandable[] = L"%SystemRoot%\\msinfo32.exe";
-    pathEntry_.SetRaw(L"PATH", REG_EXPAND_SZ, expandable, sizeof expandable);
-    Expect("a first entry of another type, which counts as found", {}, true);
-    pathEntry_.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");
-    Expect("a first entry, started as it stands without looking for it", {L"C:\\Nowhere\\Sys Info.exe"}, false);
-    startSucceeds_ = false;
-    Expect("a first entry that cannot be started", {L"C:\\Nowhere\\Sys Info.exe"}, true);
-    environment_.start = [](const std::wstring&) -> bool { throw std::runtime_error("cannot start"); };
-    Expect("a starter that fails", {}, true);
+    pathEntry.SetRaw(L"PATH", REG_EXPAND_SZ, expandable, sizeof expandable);
+    expect("a first entry of another type, which counts as found", {}, true);
+    pathEntry.SetString(L"PATH", L"C:\\Nowhere\\Sys Info.exe");
+    expect("a first entry, started as it stands without looking for it", {L"C:\\Nowhere\\Sys Info.exe"}, false);
+    startSucceeds = false;
+    expect("a first entry that cannot be started", {L"C:\\Nowhere\\Sys Info.exe"}, true);
+    environment.start = [](const std::wstring&) -> bool { throw std::runtime_error("cannot start"); };
+    expect("a starter that fails", {}, true);
 }
 
 // The shell recorder of the end-to-end tests stands in for the tool: it appends its command
-// line, in UTF-8, to "<its path>.log", holding the file to itself until it is written.
-std::string WaitForLog(const std::wstring& program) {
-    std::string bytes;
-    for (int i = 0; i < 3000 && (bytes = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
-    return bytes;
-}
-
-std::wstring CopyStandIn(const std::wstring& to) {
-    const std::wstring recorder = ApplicationDirectory() + L"\\shell_recorder.exe";
-    if (!CopyFileW(recorder.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy the stand-in program");
-    return to;
-}
-
+// line, in UTF-8, to "<its path>.log".
 TEST(StartProgram, StartsTheQuotedPathNotAProgramNamedByItsFirstWordAndRefusesWhatCannotStart) {
-    TempDirectory dir;
+    const TempDirectory dir;
     dir.MakeDirectory(L"Sys Info");
-    const std::wstring program = CopyStandIn(dir / L"Sys Info\\msinfo32.exe");
-    const std::wstring decoy = CopyStandIn(dir / L"Sys.exe");  // what "...\Sys Info\..." unquoted would start
+    const std::wstring program = dir / L"Sys Info\\msinfo32.exe", decoy = dir / L"Sys.exe";  // decoy: unquoted
+    for (const std::wstring& copy : {program, decoy})
+        ASSERT_TRUE(CopyFileW((ApplicationDirectory() + L"\\shell_recorder.exe").c_str(), copy.c_str(), FALSE));
     ASSERT_TRUE(StartProgram(program));
+    std::string log;
+    for (int i = 0; i < 3000 && (log = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
     // The temporary directory's path is plain ASCII, as is the log then.
-    EXPECT_EQ(WaitForLog(program), "\"" + std::string(program.begin(), program.end()) + "\"\n");
+    EXPECT_EQ(log, "\"" + std::string(program.begin(), program.end()) + "\"\n") << "waited 30 s for the log";
     EXPECT_FALSE(FileExists(decoy + L".log"));
     EXPECT_FALSE(StartProgram(dir / L"missing.exe"));
     EXPECT_FALSE(StartProgram(L""));

@@ -1,0 +1,185 @@
+// The check window in-process: the web look-up's address, the buttons' pictures, its modal
+// and modeless showing and unloading, its tooltips, and Check's round of waiting messages.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "res/resource_ids.h"
+#include "ui/check_window/button_picture.h"
+#include "ui/check_window/check_window.h"
+#include "ui/check_window/web_search_address.h"
+
+namespace morvane {
+namespace {
+
+TEST(WebSearchAddress, IsTheSitesSearchWithTheEntryAsTheOnlyQueryValuePercentEncodedAsUtf8) {
+    EXPECT_EQ(WebSearchAddress(L"receive"), L"https://www.dictionary.com/search?q=receive");
+    EXPECT_EQ(WebSearchAddress(L""), L"https://www.dictionary.com/search?q=");
+    const auto kHighSurrogate = static_cast<wchar_t>(0xD83D);
+    const auto kLowSurrogate = static_cast<wchar_t>(0xDE00);
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        // Words of letters, digits, apostrophes and hyphens stay as they are.
+        {L"Paris", L"Paris"}, {L"O'Neill-Smith", L"O'Neill-Smith"}, {L"AZaz09.-_~'", L"AZaz09.-_~'"},
+        {L"two words", L"two%20words"},
+        {L"a&b=c#d%e+f", L"a%26b%3Dc%23d%25e%2Bf"},
+        {L"\"x\" /?:@!$,;*()[]", L"%22x%22%20%2F%3F%3A%40%21%24%2C%3B%2A%28%29%5B%5D"},
+        {L"\r\n\t", L"%0D%0A%09"}, {std::wstring(L"a\0b", 3), L"a%00b"}, {L"@[`{/:", L"%40%5B%60%7B%2F%3A"},
+        {L"caf\u00e9", L"caf%C3%A9"}, {L"\u20ac", L"%E2%82%AC"},
+        {L"\U0001F600", L"%F0%9F%98%80"},  // a surrogate pair
+        // A lone surrogate becomes the replacement character.
+        {std::wstring(1, kHighSurrogate), L"%EF%BF%BD"},
+        {std::wstring{kLowSurrogate, L'a'}, L"%EF%BF%BDa"},
+        {std::wstring{kHighSurrogate, L'a'}, L"%EF%BF%BDa"}};
+    for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncodeQueryValue(text), encoded);
+}
+
+// The colour table entry at `index`, as (red, green, blue).
+std::tuple<int, int, int> TableEntry(HBITMAP bitmap, UINT index) {
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const HGDIOBJ previous = SelectObject(dc.Get(), bitmap);
+    RGBQUAD entry{};
+    GetDIBColorTable(dc.Get(), index, 1, &entry);
+    SelectObject(dc.Get(), previous);
+    return {entry.rgbRed, entry.rgbGreen, entry.rgbBlue};
+}
+
+TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
+    // A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
+    struct {
+        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 16, 16, 1, 4, BI_RGB, 0, 0, 0, 4, 0};
+        RGBQUAD colours[16] = {{0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
+    } info;
+    void* bits = nullptr;
+    const UniqueBitmap picture(
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 1);
+    EXPECT_EQ(std::tuple(TableEntry(picture.Get(), 0), TableEntry(picture.Get(), 1), TableEntry(picture.Get(), 2),
+                         TableEntry(picture.Get(), 3)),
+              std::tuple(std::tuple(0, 0, 0), std::tuple(10, 20, 30), std::tuple(0, 0, 128), std::tuple(128, 128, 128)));
+    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 0);  // no light grey left
+
+    // The program's pictures, 16 x 16, are loaded with their light grey already turned.
+    for (const int id : {IDB_CHECK, IDB_COPY}) {
+        const UniqueBitmap loaded = LoadButtonPicture(GetModuleHandleW(nullptr), id);
+        BITMAP size{};
+        ASSERT_TRUE(GetObjectW(loaded.Get(), sizeof(size), &size)) << id;
+        EXPECT_EQ(std::tuple(size.bmWidth, size.bmHeight), std::tuple(16L, 16L)) << id;
+        EXPECT_EQ(MapLightGreyTo(loaded.Get(), RGB(1, 2, 3)), 0) << id;
+    }
+}
+
+SpellingState g_spelling;
+
+HWND FindCheckWindow() {
+    const HWND found = FindWindowW(L"#32770", kCheckWindowCaption);
+    const bool ours = found && GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId();
+    return ours && IsWindowVisible(found) && GetDlgItem(found, kIdWordBox) ? found : nullptr;
+}
+
+void PumpWaitingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsCheckWindowDialogMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct ModalObservation {
+    bool timerRan = false;
+    bool loadedWhileShown = false;
+    HWND window = nullptr;
+} g_seen;
+
+void CALLBACK UnloadFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    g_seen = {true, IsCheckWindowLoaded(), FindCheckWindow()};
+    ShowCheckWindowModal(g_spelling);  // already loaded: returns at once
+    UnloadCheckWindow();
+}
+
+TEST(CheckWindowLifetime, ModalShowReturnsOnlyOnceTheWindowIsUnloaded) {
+    g_seen = {};
+    ASSERT_NE(SetTimer(nullptr, 0, 200, &UnloadFromTimer), 0u);
+    ShowCheckWindowModal(g_spelling);
+    EXPECT_TRUE(g_seen.timerRan);
+    EXPECT_TRUE(g_seen.loadedWhileShown);
+    EXPECT_NE(g_seen.window, nullptr);
+    EXPECT_FALSE(IsCheckWindowLoaded());
+    EXPECT_FALSE(IsWindow(g_seen.window));
+}
+
+// The texts of the tools of the tooltip windows the check window owns.
+std::vector<std::wstring> ToolTexts(HWND window) {
+    std::vector<std::wstring> texts;
+    for (HWND tooltip = nullptr; (tooltip = FindWindowExW(nullptr, tooltip, TOOLTIPS_CLASSW, nullptr));) {
+        if (GetWindow(tooltip, GW_OWNER) != window) continue;
+        for (LRESULT i = 0, count = SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0); i < count; ++i) {
+            wchar_t text[80] = {};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.lpszText = text;
+            if (SendMessageW(tooltip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool)))
+                texts.emplace_back(text);
+        }
+    }
+    return texts;
+}
+
+// Posts itself again each time it is handled, a few times at most: messages that keep coming
+// while Check lets the waiting ones through.
+int g_reposted = 0;
+LRESULT CALLBACK RepostingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) return DefWindowProcW(window, message, wParam, lParam);
+    if (++g_reposted < 5) PostMessageW(window, WM_APP, 0, 0);
+    return 0;
+}
+
+TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscapeReplacesIt) {
+    ShowCheckWindowModeless(g_spelling);
+    PumpWaitingMessages();
+    ASSERT_TRUE(IsCheckWindowLoaded());
+    const HWND window = FindCheckWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ToolTexts(window), (std::vector<std::wstring>{L"Check", L"Copy"}));
+    SetDlgItemTextW(window, kIdWordBox, L"kept");
+    ShowCheckWindowModeless(g_spelling);
+    ShowCheckWindowModal(g_spelling);
+    SendMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape
+    PumpWaitingMessages();
+    EXPECT_EQ(FindCheckWindow(), window);
+    wchar_t text[16] = {};
+    GetDlgItemTextW(window, kIdWordBox, text, 16);
+    EXPECT_STREQ(text, L"kept");
+
+    // Check handles the messages waiting when it starts, once each, and not those they post.
+    WNDCLASSW repostingClass{};
+    repostingClass.lpfnWndProc = &RepostingProc;
+    repostingClass.lpszClassName = L"Reposting";
+    RegisterClassW(&repostingClass);
+    const HWND reposting = CreateWindowW(L"Reposting", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    PostMessageW(reposting, WM_APP, 0, 0);
+    SendDlgItemMessageW(window, kIdCheck, BM_CLICK, 0, 0);
+    DestroyWindow(reposting);
+    EXPECT_EQ(g_reposted, 1);
+
+    // The word box has no length limit: a paste far beyond the edit control's default stays whole.
+    const std::wstring pasted(40000, L'a');
+    SendDlgItemMessageW(window, kIdWordBox, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_GE(GetWindowTextLengthW(GetDlgItem(window, kIdWordBox)), 40000);
+
+    UnloadCheckWindow();
+    EXPECT_FALSE(IsCheckWindowLoaded());
+    EXPECT_FALSE(IsWindow(window));
+    UnloadCheckWindow();  // not loaded: nothing happens
+    EXPECT_FALSE(IsCheckWindowLoaded());
+}
+
+}  // namespace
+}  // namespace morvane
