@@ -117,21 +117,6 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
-bool RunningProgram::WaitForExit(DWORD milliseconds) const {
-    return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
-}
-
-DWORD RunningProgram::ExitCode() const {
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-}
-
-bool RunningProgram::IconEventHandled(LPARAM event) const {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(host_, WM_USER + 1, 125, event, SMTO_NORMAL, kPatience, &result) != 0;
-}
-
 bool RunningProgram::ChooseMenuItem(int position) const {
     RightClick();
     const HWND menu = WaitForShownWindow(L"#32768", L"");
@@ -153,10 +138,6 @@ HWND RunningProgram::WaitForShownWindow(const wchar_t* windowClass, const std::w
     HWND found = nullptr;
     WaitUntil([&] { return (found = ShownWindow(windowClass, caption, childId)) != nullptr; });
     return found;
-}
-
-bool RunningProgram::WaitUntilNoCheckWindow() const {
-    return WaitUntil([&] { return CheckWindow() == nullptr; });
 }
 
 std::optional<std::wstring> RunningProgram::AnswerMessageBox(const std::wstring& title) const {

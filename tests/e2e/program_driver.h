@@ -52,13 +52,22 @@ public:
     RunningProgram& operator=(const RunningProgram&) = delete;
 
     HWND Host() const { return host_; }  // nullptr when it never appeared
-    bool WaitForExit(DWORD milliseconds = kPatience) const;
-    DWORD ExitCode() const;
+    bool WaitForExit(DWORD milliseconds = kPatience) const {
+        return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const {
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
 
     // A notification of the tray icon, posted as the shell posts it.
     void IconEvent(LPARAM event) const { PostMessageW(host_, WM_USER + 1, 125, event); }
     // The same notification sent: true once handled (inside any modal loop its handler runs).
-    bool IconEventHandled(LPARAM event) const;
+    bool IconEventHandled(LPARAM event) const {
+        DWORD_PTR result = 0;
+        return SendMessageTimeoutW(host_, WM_USER + 1, 125, event, SMTO_NORMAL, kPatience, &result) != 0;
+    }
     void LeftClick() const { IconEvent(WM_LBUTTONUP); }
     void RightClick() const { IconEvent(WM_RBUTTONUP); }
     // Opens the tray menu and chooses the item at `position` (the keyboard skips separators).
@@ -73,7 +82,9 @@ public:
     // The visible check window: message boxes may carry the same caption, but no word box.
     HWND CheckWindow() const { return ShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
     HWND WaitForCheckWindow() const { return WaitForShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
-    bool WaitUntilNoCheckWindow() const;
+    bool WaitUntilNoCheckWindow() const {
+        return WaitUntil([&] { return CheckWindow() == nullptr; });
+    }
     // Waits for the message box with this title, presses OK and waits for it to go: its text,
     // or nullopt if none came.
     std::optional<std::wstring> AnswerMessageBox(const std::wstring& title) const;
