@@ -28,13 +28,8 @@ std::wstring FullPath(const std::wstring& path) {
 // handle cannot be waited on, so the file is watched instead).
 bool Photograph(const std::wstring& linuxPng, HWND window) {
     if (!window) return false;
-    // The window painted, without the caret, which would otherwise blink into some pictures
-    // and not others; then the program idle again, its drawing on the display.
+    // The window painted, then the program idle again, its drawing on the display.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const DWORD self = GetCurrentThreadId(), program = GetWindowThreadProcessId(window, nullptr);
-    AttachThreadInput(self, program, TRUE);  // shares the caret, so this thread can hide it
-    HideCaret(nullptr);
-    AttachThreadInput(self, program, FALSE);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
     RECT area{};
@@ -69,7 +64,13 @@ bool PhotographCheckedWord(const RunningProgram& program, const std::wstring& wo
                            const std::wstring& png) {
     program.LeftClick();
     const HWND window = program.WaitForCheckWindow();
-    if (window) CheckWordAndRead(window, word);
+    if (window) {
+        CheckWordAndRead(window, word);
+        // The click leaves the focus on Check; made certain, with its focus rectangle shown
+        // (and so no caret in the word box), so that every picture is the same.
+        SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, morvane::kIdCheck)), TRUE);
+        SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    }
     return Photograph(png, window);
 }
 
