@@ -81,14 +81,6 @@ void FocusAndPress(HWND dialog, int id, WPARAM key) {
     else PressKey(dialog, key);
 }
 
-// Left, top, width and height in the dialog's client area.
-std::array<LONG, 4> PlaceOf(HWND dialog, int id) {
-    RECT r{};
-    GetWindowRect(GetDlgItem(dialog, id), &r);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
 // The client area, the controls' places, the logo and the title font at this resolution.
 void ExpectLaidOutAt(HWND dialog, int dpi) {
     SCOPED_TRACE(::testing::Message() << dpi << " dots per inch");
@@ -97,8 +89,12 @@ void ExpectLaidOutAt(HWND dialog, int dpi) {
     const SIZE size = TwipsToPixelSize(kAboutForm.client, dpi);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(size.cx, size.cy));
     for (const FormControl& control : kAboutControls) {
-        const RECT r = TwipsToPixelRect(control.place, dpi);
-        EXPECT_EQ(PlaceOf(dialog, control.id), (std::array{r.left, r.top, r.right - r.left, r.bottom - r.top}))
+        RECT r{};
+        GetWindowRect(GetDlgItem(dialog, control.id), &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        const RECT expected = TwipsToPixelRect(control.place, dpi);
+        EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom),
+                  std::tuple(expected.left, expected.top, expected.right, expected.bottom))
             << "control " << control.id;
     }
     // The logo fills the picture box inside its sunken frame; the description is an ordinary text box.
