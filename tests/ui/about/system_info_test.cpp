@@ -18,24 +18,19 @@ namespace {
 using namespace std::string_literals;
 using testing::TempDirectory;
 
-// A registry key of its own for one test, deleted with its subkeys at the end.
+// A registry key of its own for one test, made with its first value and deleted with its
+// subkeys at the end.
 class TestRegistryKey {
 public:
     explicit TestRegistryKey(const std::wstring& name)
-        : top_(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId())), path_(top_ + L"\\" + name) {
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr))
-            throw std::runtime_error("cannot create a test registry key");
-    }
-    ~TestRegistryKey() {
-        RegCloseKey(key_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, top_.c_str());
-    }
+        : path_(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + name) {}
+    ~TestRegistryKey() { RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str()); }
     TestRegistryKey(const TestRegistryKey&) = delete;
     TestRegistryKey& operator=(const TestRegistryKey&) = delete;
 
     const std::wstring& Path() const { return path_; }  // under HKEY_CURRENT_USER
     void SetRaw(const std::wstring& name, DWORD type, const void* data, std::size_t bytes) const {
-        if (RegSetValueExW(key_, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(bytes)))
+        if (RegSetKeyValueW(HKEY_CURRENT_USER, path_.c_str(), name.c_str(), type, data, static_cast<DWORD>(bytes)))
             throw std::runtime_error("cannot set a test registry value");
     }
     // A REG_SZ value with its terminating zero.
@@ -44,8 +39,7 @@ public:
     }
 
 private:
-    std::wstring top_, path_;
-    HKEY key_ = nullptr;
+    std::wstring path_;
 };
 
 TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRead) {
