@@ -198,7 +198,8 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                }},
               sysInfo);
     wchar_t systemRoot[MAX_PATH];
-    EXPECT_EQ(started, std::vector<std::wstring>(1, std::wstring(systemRoot, GetWindowsDirectoryW(systemRoot, MAX_PATH))));
+    const std::wstring windowsFolder(systemRoot, GetWindowsDirectoryW(systemRoot, MAX_PATH));
+    EXPECT_EQ(started, std::vector<std::wstring>{windowsFolder});
 }
 
 // Esc and the close box close it wherever the focus is, and so does Enter elsewhere than on

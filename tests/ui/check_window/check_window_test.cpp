@@ -61,7 +61,8 @@ TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
     EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 1);
     EXPECT_EQ(std::tuple(TableEntry(picture.Get(), 0), TableEntry(picture.Get(), 1), TableEntry(picture.Get(), 2),
                          TableEntry(picture.Get(), 3)),
-              std::tuple(std::tuple(0, 0, 0), std::tuple(10, 20, 30), std::tuple(0, 0, 128), std::tuple(128, 128, 128)));
+              std::tuple(std::tuple(0, 0, 0), std::tuple(10, 20, 30), std::tuple(0, 0, 128),
+                         std::tuple(128, 128, 128)));
     EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 0);  // no light grey left
 
     // The program's pictures, 16 x 16, are loaded with their light grey already turned.
