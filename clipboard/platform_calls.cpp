@@ -13,18 +13,16 @@ const ClipboardCalls kReal = {
     ::GlobalSize,
 };
 
-const ClipboardCalls* gActive = &kReal;
-
 }  // namespace
 
 const ClipboardCalls& RealClipboardCalls() { return kReal; }
 
-const ClipboardCalls& Calls() { return *gActive; }
-
-ScopedClipboardCalls::ScopedClipboardCalls(const ClipboardCalls& calls) : previous_(gActive) {
-    gActive = &calls;
+template <>
+const ClipboardCalls*& ActiveCalls<ClipboardCalls>() {
+    static const ClipboardCalls* active = &kReal;
+    return active;
 }
 
-ScopedClipboardCalls::~ScopedClipboardCalls() { gActive = previous_; }
+const ClipboardCalls& Calls() { return *ActiveCalls<ClipboardCalls>(); }
 
 }  // namespace morvane

@@ -4,6 +4,8 @@
 // defaults to the real API; a test swaps in a recording stand-in for one scope.
 #include <windows.h>
 
+#include "support/scoped_calls.h"
+
 namespace morvane {
 
 struct ClipboardCalls {
@@ -30,16 +32,10 @@ const ClipboardCalls& RealClipboardCalls();
 // The table in use now.
 const ClipboardCalls& Calls();
 
-// Puts a table in use until the end of the scope, then restores the one before it.
-class ScopedClipboardCalls {
-public:
-    explicit ScopedClipboardCalls(const ClipboardCalls& calls);
-    ~ScopedClipboardCalls();
-    ScopedClipboardCalls(const ScopedClipboardCalls&) = delete;
-    ScopedClipboardCalls& operator=(const ScopedClipboardCalls&) = delete;
+template <>
+const ClipboardCalls*& ActiveCalls<ClipboardCalls>();
 
-private:
-    const ClipboardCalls* previous_;
-};
+// Puts a table in use until the end of the scope, then restores the one before it.
+using ScopedClipboardCalls = ScopedCalls<ClipboardCalls>;
 
 }  // namespace morvane

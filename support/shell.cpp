@@ -6,22 +6,23 @@ namespace morvane {
 namespace {
 
 const ShellCalls kReal = {::ShellExecuteW};
-const ShellCalls* gActive = &kReal;
 
 }  // namespace
 
 void OpenWithShell(const std::wstring& verb, const std::wstring& target,
                    const std::optional<std::wstring>& parameters,
                    const std::optional<std::wstring>& directory, int showCommand) {
-    gActive->ShellExecuteW(GetDesktopWindow(), verb.c_str(), target.c_str(),
-                           parameters ? parameters->c_str() : nullptr,
-                           directory ? directory->c_str() : nullptr, showCommand);
+    ActiveCalls<ShellCalls>()->ShellExecuteW(GetDesktopWindow(), verb.c_str(), target.c_str(),
+                                             parameters ? parameters->c_str() : nullptr,
+                                             directory ? directory->c_str() : nullptr, showCommand);
 }
 
 const ShellCalls& RealShellCalls() { return kReal; }
 
-ScopedShellCalls::ScopedShellCalls(const ShellCalls& calls) : previous_(gActive) { gActive = &calls; }
-
-ScopedShellCalls::~ScopedShellCalls() { gActive = previous_; }
+template <>
+const ShellCalls*& ActiveCalls<ShellCalls>() {
+    static const ShellCalls* active = &kReal;
+    return active;
+}
 
 }  // namespace morvane

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "support/scoped_calls.h"
+
 namespace morvane {
 
 // Hands the target to the shell with the verb (e.g. "open"), owned by the desktop window;
@@ -23,15 +25,9 @@ struct ShellCalls {
 
 const ShellCalls& RealShellCalls();
 
-class ScopedShellCalls {
-public:
-    explicit ScopedShellCalls(const ShellCalls& calls);
-    ~ScopedShellCalls();
-    ScopedShellCalls(const ScopedShellCalls&) = delete;
-    ScopedShellCalls& operator=(const ScopedShellCalls&) = delete;
+template <>
+const ShellCalls*& ActiveCalls<ShellCalls>();
 
-private:
-    const ShellCalls* previous_;
-};
+using ScopedShellCalls = ScopedCalls<ShellCalls>;
 
 }  // namespace morvane
