@@ -165,6 +165,7 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     repostingClass.lpszClassName = L"Reposting";
     RegisterClassW(&repostingClass);
     const HWND reposting = CreateWindowW(L"Reposting", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    PostMessageW(window, WM_NULL, 0, 0);  // one for the window itself does not end the round either
     PostMessageW(reposting, WM_APP, 0, 0);
     SendDlgItemMessageW(window, kIdCheck, BM_CLICK, 0, 0);
     DestroyWindow(reposting);
