@@ -47,12 +47,7 @@ void StartSysInfo(const SysInfoEnvironment& environment) {
     } catch (...) {
         started = false;  // told below, like every other failure
     }
-    if (started) return;
-    if (environment.tell) {
-        environment.tell(kSysInfoUnavailableText, kSysInfoUnavailableTitle, MB_OK);
-    } else {
-        MessageBoxW(nullptr, kSysInfoUnavailableText, kSysInfoUnavailableTitle, MB_OK | MB_TASKMODAL);
-    }
+    if (!started) environment.tell(kSysInfoUnavailableText, kSysInfoUnavailableTitle, MB_OK);
 }
 
 }  // namespace morvane
