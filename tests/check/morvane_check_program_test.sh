@@ -15,6 +15,8 @@ lines=$(printf 'teh\r\nwierd\nthe\n' | "$program" | wc -l)
 [ "$lines" -eq 3 ] || fail "three lines of input should give three lines, got $lines"
 
 "$program" --dictionary /nonexistent/words word 2>/dev/null; [ $? -eq 2 ] || fail "a missing dictionary should exit 2"
+said=$("$program" --dictionary / word 2>&1); [ $? -eq 2 ] || fail "a folder as the dictionary should exit 2"
+case $said in *"it is not a regular file."*) ;; *) fail "a folder as the dictionary was not told as such: $said" ;; esac
 "$program" --bogus 2>/dev/null; [ $? -eq 2 ] || fail "an unknown option should exit 2"
 "$program" receive >/dev/full 2>/dev/null; [ $? -eq 2 ] || fail "results that could not be written should exit 2"
 for mode in --json -l -a; do

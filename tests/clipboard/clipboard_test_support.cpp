@@ -12,7 +12,7 @@ ClipboardCalls gBehind;
 std::vector<std::string> gLog;
 int gOpen = 0;
 std::set<HGLOBAL> gBlocks;
-int gStrayFrees = 0;
+int gMishandled = 0;
 
 template <typename R>
 R Record(std::string entry, R result) {
@@ -39,7 +39,17 @@ int WINAPI Priority(UINT* list, int count) {
     return Record(entry, gBehind.GetPriorityClipboardFormat(list, count));
 }
 HANDLE WINAPI GetData(UINT f) { return Record(With("GetClipboardData", f), gBehind.GetClipboardData(f)); }
+// A text block handed to the clipboard must end in a zero as wide as its characters.
+bool EndsInZero(UINT f, HANDLE h) {
+    const SIZE_T width = f == CF_UNICODETEXT ? sizeof(wchar_t) : 1;
+    const SIZE_T size = GlobalSize(h);
+    const auto* bytes = static_cast<const char*>(GlobalLock(h));
+    const bool zero = bytes && size >= width && std::all_of(bytes + size - width, bytes + size, [](char b) { return b == 0; });
+    if (bytes) GlobalUnlock(h);
+    return zero;
+}
 HANDLE WINAPI SetData(UINT f, HANDLE h) {
+    if ((f == CF_TEXT || f == CF_UNICODETEXT) && !EndsInZero(f, h)) ++gMishandled;
     HANDLE accepted = gBehind.SetClipboardData(f, h);
     if (accepted) gBlocks.erase(static_cast<HGLOBAL>(h));
     return Record(With("SetClipboardData", f), accepted);
@@ -54,7 +64,7 @@ HGLOBAL WINAPI Alloc(UINT flags, SIZE_T bytes) {
     return Record("GlobalAlloc", block);
 }
 HGLOBAL WINAPI Free(HGLOBAL h) {
-    if (!gBlocks.erase(h)) ++gStrayFrees;  // the clipboard's, or never ours
+    if (!gBlocks.erase(h)) ++gMishandled;  // the clipboard's, or never ours
     return Record("GlobalFree", gBehind.GlobalFree(h));
 }
 LPVOID WINAPI Lock(HGLOBAL h) { return gBehind.GlobalLock(h); }
@@ -69,7 +79,7 @@ const ClipboardCalls& Install(const ClipboardCalls& behind) {
     gLog.clear();
     gOpen = 0;
     gBlocks.clear();
-    gStrayFrees = 0;
+    gMishandled = 0;
     return kRecording;
 }
 
@@ -82,7 +92,7 @@ void OpenOrThrow() {
 RecordingCalls::RecordingCalls(const ClipboardCalls& behind) : scope_(Install(behind)) {}
 const std::vector<std::string>& RecordingCalls::Log() const { return gLog; }
 int RecordingCalls::OpenNow() const { return gOpen; }
-int RecordingCalls::BlocksMishandled() const { return static_cast<int>(gBlocks.size()) + gStrayFrees; }
+int RecordingCalls::BlocksMishandled() const { return static_cast<int>(gBlocks.size()) + gMishandled; }
 
 int RecordingCalls::Count(std::string_view entry) const {
     return static_cast<int>(std::count_if(gLog.begin(), gLog.end(), [&](const std::string& e) {

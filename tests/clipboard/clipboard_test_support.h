@@ -24,7 +24,8 @@ public:
     // Opens that succeeded and were not closed yet.
     int OpenNow() const;
     // Blocks allocated and neither freed nor accepted by the clipboard, plus frees of blocks
-    // that were not ours to free (the clipboard's once it accepted them).
+    // that were not ours to free (the clipboard's once it accepted them) and text blocks
+    // offered without their terminating zero.
     int BlocksMishandled() const;
 
 private:

@@ -188,6 +188,7 @@ TEST_F(RealClipboard, FormatsIsOneSnapshotOfTheTextLeftAfterClearRefreshedOnEver
         EXPECT_TRUE(item->Format == CF_TEXT || item->Format == CF_UNICODETEXT || item->Format == CF_OEMTEXT ||
                     item->Format == CF_LOCALE) << item->Format;
     EXPECT_EQ(formats.NewEnum().begin()->get()->Format, CF_TEXT);  // offered first
+    EXPECT_TRUE(formats.Present(CF_UNICODETEXT));
     const std::int32_t countWithText = formats.Count();
 
     test::EmptyTheClipboard();
