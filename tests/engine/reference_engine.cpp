@@ -1,6 +1,6 @@
 #include "reference_engine.h"
 
-#include <cstdint>
+#include <cstddef>
 
 #include "engine/char_case.h"
 
@@ -16,7 +16,7 @@ std::u16string LCase(std::u16string_view s) { return Mapped(s, LowerChar); }
 std::u16string UCase(std::u16string_view s) { return Mapped(s, UpperChar); }
 
 // The one-character text at position i (from 1), as the algorithms index words.
-std::u16string Mid(std::u16string_view s, std::int64_t i) { return std::u16string(s.substr(i - 1, 1)); }
+std::u16string Mid(std::u16string_view s, std::ptrdiff_t i) { return std::u16string(s.substr(i - 1, 1)); }
 
 std::u16string DigitOf(const std::u16string& upperChar) {
     static const std::u16string groups[9] = {u"BP", u"FV", u"CKS", u"GJ", u"QXZ", u"DT", u"L", u"MN", u"R"};
@@ -42,9 +42,9 @@ WordList LoadWordList(std::string_view fileBytes, const AnsiCodePage& codePage) 
 
 std::u16string CleanWord(std::u16string_view word) {
     static const std::u16string alphabet = u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ'-";
-    const auto n = static_cast<std::int64_t>(word.size());
+    const auto n = static_cast<std::ptrdiff_t>(word.size());
     std::u16string result;
-    for (std::int64_t i = 1; i <= n; ++i) {
+    for (std::ptrdiff_t i = 1; i <= n; ++i) {
         const std::u16string c = Mid(word, i);
         if (alphabet.find(c) != std::u16string::npos) {
             result += c;
@@ -59,10 +59,10 @@ std::u16string CleanWord(std::u16string_view word) {
 
 bool IsInDictionary(const WordList& words, std::u16string_view word) {
     if (word.empty()) return true;
-    std::int64_t low = 0;
-    std::int64_t high = static_cast<std::int64_t>(words.size()) - 1;
+    std::ptrdiff_t low = 0;
+    std::ptrdiff_t high = static_cast<std::ptrdiff_t>(words.size()) - 1;
     while (low <= high) {
-        const std::int64_t mid = (low + high) / 2;
+        const std::ptrdiff_t mid = (low + high) / 2;
         if (LCase(words[mid]) == LCase(word)) return true;
         if (LCase(words[mid]) < LCase(word)) {
             low = mid + 1;
@@ -75,7 +75,7 @@ bool IsInDictionary(const WordList& words, std::u16string_view word) {
 
 std::u16string PhoneticKey(std::u16string_view word) {
     std::u16string key = UCase(word.substr(0, 1));
-    for (std::int64_t i = 2; i <= static_cast<std::int64_t>(word.size()); ++i) {
+    for (std::ptrdiff_t i = 2; i <= static_cast<std::ptrdiff_t>(word.size()); ++i) {
         const std::u16string digit = DigitOf(UCase(Mid(word, i)));
         if (digit != key.substr(key.size() - 1)) key += digit;
     }
@@ -83,10 +83,10 @@ std::u16string PhoneticKey(std::u16string_view word) {
 }
 
 double WordSimilarity(std::u16string_view a, std::u16string_view b) {
-    const auto la = static_cast<std::int64_t>(a.size());
-    const auto lb = static_cast<std::int64_t>(b.size());
-    std::int64_t score = 3 - (la > lb ? la - lb : lb - la);
-    for (std::int64_t i = 1; i <= la && i <= lb; ++i) {
+    const auto la = static_cast<std::ptrdiff_t>(a.size());
+    const auto lb = static_cast<std::ptrdiff_t>(b.size());
+    std::ptrdiff_t score = 3 - (la > lb ? la - lb : lb - la);
+    for (std::ptrdiff_t i = 1; i <= la && i <= lb; ++i) {
         if (LCase(Mid(a, i)) == LCase(Mid(b, i))) score += 1;
         if (LCase(Mid(a, la - i + 1)) == LCase(Mid(b, lb - i + 1))) score += 1;
     }
@@ -97,10 +97,10 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     if (word.empty()) return {u""};
     const std::u16string key = PhoneticKey(word);
     const std::u16string f = LCase(word.substr(0, 1));
-    const auto n = static_cast<std::int64_t>(words.size());
-    auto firstLetterIs = [&](std::int64_t i) { return !words[i].empty() && LCase(words[i].substr(0, 1)) == f; };
+    const auto n = static_cast<std::ptrdiff_t>(words.size());
+    auto firstLetterIs = [&](std::ptrdiff_t i) { return !words[i].empty() && LCase(words[i].substr(0, 1)) == f; };
 
-    std::int64_t i = 0;
+    std::ptrdiff_t i = 0;
     while (i < n && !firstLetterIs(i)) ++i;
 
     std::vector<std::u16string> candidates;
@@ -109,14 +109,14 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     }
 
     // The ranking: count + 1 slots, filled from the back by insertion. An unset score is 0.
-    const auto count = static_cast<std::int64_t>(candidates.size());
+    const auto count = static_cast<std::ptrdiff_t>(candidates.size());
     std::vector<std::u16string> texts(count + 1);
     std::vector<double> scores(count + 1, 0.0);
-    std::int64_t positive = 0;
+    std::ptrdiff_t positive = 0;
     for (const std::u16string& c : candidates) {
         const double s = WordSimilarity(word, c);
         if (s > 0) ++positive;
-        for (std::int64_t j = count; j >= 0 && s > scores[j]; --j) {
+        for (std::ptrdiff_t j = count; j >= 0 && s > scores[j]; --j) {
             if (j < count) {
                 texts[j + 1] = texts[j];
                 scores[j + 1] = scores[j];
@@ -126,7 +126,7 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
         }
     }
 
-    const std::int64_t u = positive <= maxSuggestionCount ? positive : maxSuggestionCount;
+    const std::ptrdiff_t u = positive <= maxSuggestionCount ? positive : maxSuggestionCount;
     return std::vector<std::u16string>(texts.begin(), texts.begin() + u + 1);
 }
 
@@ -143,9 +143,9 @@ CheckOutcome CheckWord(std::u16string_view typed, const WordList& words, int max
     }
     outcome.found = false;
     const std::vector<std::u16string> r = FindSuggestions(words, w, maxSuggestionCount);
-    const auto u = static_cast<std::int64_t>(r.size()) - 1;
+    const auto u = static_cast<std::ptrdiff_t>(r.size()) - 1;
     if (u != 0) {
-        for (std::int64_t k = 0; k <= u - 1; ++k) outcome.entries.push_back(r[k]);
+        for (std::ptrdiff_t k = 0; k <= u - 1; ++k) outcome.entries.push_back(r[k]);
     } else {
         outcome.entries = {u"Word Not Found", u"No Suggestions :("};
     }
