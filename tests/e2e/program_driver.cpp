@@ -219,10 +219,8 @@ std::vector<std::string> ShellOpensWithRecorder::WaitForCommandLines(HWND progra
         return lines;
     };
     WaitUntil([&] { return logged().size() >= count; });
-    // A message sent to the program's window is handled once its thread is back at its message
-    // loop: every launch it made by then has started. Each has logged once it has ended.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(programWindow, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
+    // Once the program is idle, every launch it made has started. Each has logged once it has ended.
+    WaitUntilIdle(programWindow);
     WaitUntil([&] { return !ProcessRunning(L"recorder.exe"); });
     return logged();
 }

@@ -19,6 +19,13 @@ inline constexpr DWORD kPatience = 20000;
 // Polls every 10 ms until done() holds or the time is up.
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = kPatience);
 
+// Returns once the thread of the window is back at its message loop, with all it was doing
+// done (a message sent to the window is handled only then), or when the time is up.
+inline void WaitUntilIdle(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
+}
+
 // The test dictionary: sorted by lower-cased form, CR LF between lines.
 inline constexpr char kTestDictionary[] =
     "abbey\r\nable\r\nabout\r\napple\r\nbad\r\nbead\r\nbed\r\nbid\r\nbud\r\nhello\r\nParis\r\n"

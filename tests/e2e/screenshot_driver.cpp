@@ -30,8 +30,7 @@ bool Photograph(const std::wstring& linuxPng, HWND window) {
     if (!window) return false;
     // The window painted, then the program idle again, its drawing on the display.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &ignored);
+    WaitUntilIdle(window);
     RECT area{};
     GetWindowRect(window, &area);
     const LONG left = std::max(0L, area.left - 3), top = std::max(0L, area.top - 3);
