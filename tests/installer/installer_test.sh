@@ -1,21 +1,23 @@
 #!/bin/sh
-# Installs, repairs, upgrades and uninstalls the 64-bit package in a scratch Wine prefix of its
-# own, made for this run and removed after it, on the test run's display.
-# Usage: installer_test.sh INSTALLER_TESTS_EXE PACKAGE SHIPPED_FOLDER MAKE_MSI ICON
+# Installs, repairs, upgrades and uninstalls a package in a scratch Wine prefix of its own,
+# made for this run and removed after it, on the test run's display: the 64-bit package with
+# 64-bit Wine, the 32-bit one (the release) with the emulated 32-bit Wine.
+# Usage: installer_test.sh x86|x64 INSTALLER_TESTS_EXE PACKAGE SHIPPED_FOLDER MAKE_MSI ICON
 #                          CLOSE_RUNNING_DLL WORK_DIR
 set -eu
-tests_exe=$1 package=$2 shipped=$3 make_msi=$4 icon=$5 close_running=$6 work=$7
+arch=$1 tests_exe=$2 package=$3 shipped=$4 make_msi=$5 icon=$6 close_running=$7 work=$8
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
-WINE=/usr/lib/wine/wine64 SERVER=/usr/lib/wine/wineserver
+case $arch in x86) wine_arch=win32 ;; x64) wine_arch=win64 ;; *) echo "installer_test: not x86 or x64: $arch" >&2; exit 2 ;; esac
+. "$(dirname "$0")/../../tools/wine-env.sh"
 
 # A package of the next version, as a later release would be, made from the same files.
 version=$(msiinfo export "$package" Property | tr -d '\r' | awk -F '\t' '$1 == "ProductVersion" { print $2 }')
 next_version=$(echo "$version" | awk -F . -v OFS=. '{ $NF = $NF + 1; print }')
 rm -rf "$work"; mkdir -p "$work"
 next_package=$work/Morvane-$next_version.msi
-"$make_msi" x64 "$next_version" "$shipped" "$icon" "$close_running" "$next_package"
+"$make_msi" "$arch" "$next_version" "$shipped" "$icon" "$close_running" "$next_package"
 
 # No desktop menu entries are made for the Start menu shortcut: they would land in $HOME.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
