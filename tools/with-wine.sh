@@ -16,6 +16,15 @@ if [ -n "$reason" ]; then
   echo "with-wine: 32-bit Windows programs NOT RUN: $reason" >&2
   exit 77
 fi
+# One session a prefix at a time: a second one would end the first one's server (below). It
+# waits for the first to end instead; the lock is held by flock, not by the session's programs.
+if [ "${MORVANE_WINE_SESSION:-}" != "$WINEPREFIX" ]; then
+  export MORVANE_WINE_SESSION="$WINEPREFIX"
+  lock=$WINEPREFIX.session-lock
+  mkdir -p "$(dirname "$lock")"
+  flock -n "$lock" true || echo "with-wine: waiting for the other Wine session in $WINEPREFIX to end" >&2
+  exec flock -o "$lock" "$0" "--$wine_arch" "$@"
+fi
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "--$wine_arch" "$@"
 fi
