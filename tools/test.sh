@@ -4,8 +4,8 @@
 # test suite twice, each in one Wine session on a virtual display and each with the build's
 # installer package installed, repaired, upgraded and removed in a scratch prefix: on the
 # 64-bit build, then on the 32-bit release build (emulated 32-bit Wine), after the static
-# checks of that build and its package. Ends with the time each step took. Where 32-bit programs cannot
-# run here (see tools/setup-win32.sh), the 32-bit suite is reported as not run.
+# checks of that build and its package. Ends with the time each step took. Where 32-bit
+# programs cannot run here (see tools/setup-win32.sh), the 32-bit suite is reported as not run.
 set -eu
 cd "$(dirname "$0")/.."
 tools/setup.sh

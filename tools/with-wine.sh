@@ -22,7 +22,8 @@ if [ "${MORVANE_WINE_SESSION:-}" != "$WINEPREFIX" ]; then
   export MORVANE_WINE_SESSION="$WINEPREFIX"
   lock=$WINEPREFIX.session-lock
   mkdir -p "$(dirname "$lock")"
-  flock -n "$lock" true || echo "with-wine: waiting for the other Wine session in $WINEPREFIX to end" >&2
+  flock -n "$lock" true ||
+    echo "with-wine: waiting for the other Wine session in $WINEPREFIX to end" >&2
   exec flock -o "$lock" "$0" "--$wine_arch" "$@"
 fi
 if [ -z "${DISPLAY:-}" ]; then

@@ -9,7 +9,11 @@ arch=$1 tests_exe=$2 package=$3 shipped=$4 make_msi=$5 icon=$6 close_running=$7 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
-case $arch in x86) wine_arch=win32 ;; x64) wine_arch=win64 ;; *) echo "installer_test: not x86 or x64: $arch" >&2; exit 2 ;; esac
+case $arch in
+  x86) wine_arch=win32 ;;
+  x64) wine_arch=win64 ;;
+  *) echo "installer_test: the architecture is x86 or x64, not $arch" >&2; exit 2 ;;
+esac
 . "$(dirname "$0")/../../tools/wine-env.sh"
 
 # A package of the next version, as a later release would be, made from the same files.
