@@ -8,6 +8,7 @@
 #include "engine/spelling.h"
 #include "engine/utf8.h"
 #include "text_words.h"
+#include "word_check.h"
 
 #ifndef MORVANE_VERSION_TEXT
 #error "the build defines MORVANE_VERSION_TEXT"
@@ -35,10 +36,6 @@ void AppendNumber(std::string& out, std::size_t number) {
 }
 
 void Write(std::ostream& out, const std::string& text) { out.write(text.data(), static_cast<std::streamsize>(text.size())); }
-
-bool IsFoundWord(std::u16string_view word, const WordList& words, const PersonalWords& personal) {
-    return personal.Contains(word) || IsInDictionary(words, CleanWord(word));
-}
 
 }  // namespace
 
@@ -101,8 +98,9 @@ void PipeSession::Save() {
 void ListUnknownWords(std::istream& in, const WordList& words, const PersonalWords& personal, std::ostream& out) {
     std::string line, unknown;
     while (std::getline(in, line)) {
-        ForEachWord(Utf8ToUtf16(line), [&](std::u16string_view word, std::size_t) {
-            if (IsFoundWord(word, words, personal)) return;
+        const auto isFound = [&](std::u16string_view word) { return IsFoundWord(word, words, personal); };
+        ForEachCheckedWord(Utf8ToUtf16(line), isFound, [&](std::u16string_view word, bool found) {
+            if (found) return;
             AppendUtf8(unknown, word);
             unknown += '\n';
         });

@@ -38,4 +38,12 @@ void ForEachWord(std::u16string_view line, OnWord&& onWord) {
     }
 }
 
+// The words of a line as a checker decides them: calls onWord(word, found) for each word, in
+// order. word is a view into line, so its place is word.data() - line.data() code units.
+// isFound(word) says whether a word is found (the dictionary, the personal and session words).
+template <typename IsFound, typename OnWord>
+void ForEachCheckedWord(std::u16string_view line, IsFound&& isFound, OnWord&& onWord) {
+    ForEachWord(line, [&](std::u16string_view word, std::size_t) { onWord(word, isFound(word)); });
+}
+
 }  // namespace morvane
