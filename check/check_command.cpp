@@ -4,6 +4,8 @@
 #include <optional>
 #include <ostream>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/check_list.h"
 #include "engine/spelling.h"
 #include "engine/suggestion_limit.h"
@@ -39,8 +41,8 @@ const char kCheckCommandUsage[] =
     "  --dictionary FILE  the dictionary (default: Morvane.dictionary beside this program)\n"
     "  --max N            at most N suggestions, 0 to 32767 (default: MaxSuggestions in the\n"
     "                     [Options] section of Settings.ini beside this program, else 10)\n"
-    "  --json             one JSON object per word, in UTF-8:\n"
-    "                     {\"word\": \"...\", \"found\": true|false, \"entries\": [\"...\", ...]}\n"
+    "  --json             one JSON object per word, a line each, in UTF-8:\n"
+    "                     {\"word\":\"...\",\"found\":true|false,\"entries\":[\"...\",...]}\n"
     "                     \"entries\" is null for a text that is blank once spaces are trimmed\n"
     "                     (the window leaves its list as it is)\n"
     "  --help             this text\n"
@@ -53,14 +55,17 @@ const char kCheckCommandUsage[] =
     "Pipe mode (-a), as editors and mail programs speak it, in UTF-8: a version line first;\n"
     "then for each line of text one line per word, \"*\" when found, \"& WORD COUNT OFFSET: S1,\n"
     "S2, ...\" with suggestions, \"# WORD OFFSET\" without, and an empty line after the line.\n"
-    "Words are the runs of A-Z and a-z, an apostrophe or hyphen kept between two letters; each\n"
-    "is checked as the window checks it; OFFSET counts characters from the start of the line.\n"
+    "Words are runs of letters (of any script, accents and combining marks included), an\n"
+    "apostrophe or hyphen kept between two letters. A word of A-Z and a-z alone is checked as\n"
+    "the window checks it; a word with any other letter is found (the dictionary holds none); a\n"
+    "hyphenated word that is not found whole is checked part by part, each part answered on its\n"
+    "own. OFFSET counts characters from the start of the line.\n"
     "A line that begins with ^ is text; *WORD adds WORD to the personal word list, &WORD adds\n"
     "it in lower case, @WORD accepts it for this session, # saves the list, ! and % turn terse\n"
     "mode (no line for found words) on and off. + - and ~ are accepted and change nothing:\n"
     "there is no TeX or nroff mode, all text is plain.\n"
-    "List mode (-l) reads text and prints each word that is not found, one per line, in the\n"
-    "order met; exit status 0 once the text is read, 2 on a usage or file error.\n"
+    "List mode (-l) reads text and prints each word (or part) that is not found, one per line,\n"
+    "in the order met; exit status 0 once the text is read, 2 on a usage or file error.\n"
     "\n"
     "  -d FILE            the dictionary, as --dictionary\n"
     "  -p FILE            the personal word list, UTF-8, one word per line; by default\n"
@@ -208,49 +213,17 @@ int SettingsSuggestionLimit(CheckCommandContext& context) {
     return kDefaultSuggestionLimit;
 }
 
-void WriteJsonString(std::ostream& out, std::u16string_view text) {
-    static const char kHex[] = "0123456789abcdef";
-    out << '"';
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        const bool pairedSurrogate = (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                                      text[i + 1] <= 0xDFFF);
-        if (c == u'"' || c == u'\\') {
-            out << '\\' << static_cast<char>(c);
-        } else if (c == u'\n') {
-            out << "\\n";
-        } else if (c == u'\r') {
-            out << "\\r";
-        } else if (c == u'\t') {
-            out << "\\t";
-        } else if (c < 0x20 || (c >= 0xD800 && c <= 0xDFFF && !pairedSurrogate)) {
-            // Control characters, and unpaired surrogates kept as they were typed.
-            out << "\\u" << kHex[c >> 12] << kHex[(c >> 8) & 15] << kHex[(c >> 4) & 15] << kHex[c & 15];
-        } else if (pairedSurrogate) {
-            out << Utf16ToUtf8(text.substr(i, 2));
-            ++i;
-        } else {
-            out << Utf16ToUtf8(text.substr(i, 1));
-        }
-    }
-    out << '"';
-}
-
+// One line of JSON: {"word": ..., "found": ..., "entries": [...] or null}, in that order.
 void WriteJsonLine(std::ostream& out, std::u16string_view word, const CheckResult& result) {
-    out << "{\"word\": ";
-    WriteJsonString(out, word);
-    out << ", \"found\": " << (result.found ? "true" : "false") << ", \"entries\": ";
-    if (result.blank) {
-        out << "null";
-    } else {
-        out << '[';
-        for (std::size_t i = 0; i < result.entries.size(); ++i) {
-            if (i) out << ", ";
-            WriteJsonString(out, result.entries[i]);
-        }
-        out << ']';
+    nlohmann::ordered_json line;
+    line["word"] = Utf16ToUtf8(word);
+    line["found"] = result.found;
+    line["entries"] = nullptr;
+    if (!result.blank) {
+        line["entries"] = nlohmann::ordered_json::array();
+        for (const std::u16string& entry : result.entries) line["entries"].push_back(Utf16ToUtf8(entry));
     }
-    out << "}\n";
+    out << line.dump() << '\n';
 }
 
 void WriteReadableLine(std::ostream& out, std::u16string_view word, const CheckResult& result) {

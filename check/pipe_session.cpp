@@ -61,15 +61,23 @@ void PipeSession::HandleLine(std::string_view line) {
 }
 
 void PipeSession::CheckText(std::u16string_view text, std::size_t offsetBase) {
-    ForEachWord(text, [&](std::u16string_view word, std::size_t offset) { CheckWordAt(word, offsetBase + offset); });
+    std::size_t counted = 0;               // code units of text whose characters are counted
+    std::size_t characters = offsetBase;  // characters of the line before text[counted]
+    const auto isFound = [&](std::u16string_view word) { return IsFoundWord(word, words_, personal_); };
+    ForEachCheckedWord(text, isFound, [&](std::u16string_view word, bool found) {
+        const auto start = static_cast<std::size_t>(word.data() - text.data());
+        characters += CharacterCount(text.substr(counted, start - counted));
+        counted = start;
+        if (found) {
+            if (!terse_) answer_ += "*\n";
+        } else {
+            AnswerNotFound(word, characters);
+        }
+    });
 }
 
-void PipeSession::CheckWordAt(std::u16string_view word, std::size_t offset) {
-    const CheckResult result = personal_.Contains(word) ? CheckResult{} : CheckWord(word, words_, limit_);
-    if (result.found) {
-        if (!terse_) answer_ += "*\n";
-        return;
-    }
+void PipeSession::AnswerNotFound(std::u16string_view word, std::size_t offset) {
+    const CheckResult result = CheckWord(word, words_, limit_);
     const bool none =
         result.entries.size() == 2 && result.entries[0] == kWordNotFound && result.entries[1] == kNoSuggestions;
     answer_ += none ? "# " : "& ";

@@ -1,8 +1,8 @@
 #pragma once
 // The pipe protocol that editors and mail programs speak to a spelling program (the one of
 // "ispell -a"), and the list mode beside it. Text arrives as UTF-8 lines; each word of a line
-// is checked as the check window checks a typed word, and personal and session words count
-// as found.
+// (text_words.h) is checked as the check window checks a typed word, and personal and session
+// words count as found.
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -30,7 +30,7 @@ public:
 
 private:
     void CheckText(std::u16string_view text, std::size_t offsetBase);
-    void CheckWordAt(std::u16string_view word, std::size_t offset);
+    void AnswerNotFound(std::u16string_view word, std::size_t offset);
     void Save();
 
     const WordList& words_;

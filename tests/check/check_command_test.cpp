@@ -52,25 +52,26 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
     const Case cases[] = {
         {"JSON, in order; text outside the alphabet and blank text",
          {u"--json", u"Hello", u"bda", u"xyz", u"two words", u"  "}, "", 1,
-         "{\"word\": \"Hello\", \"found\": true, \"entries\": [\"Hello\"]}\n"
-         "{\"word\": \"bda\", \"found\": false, \"entries\": [\"bad\", \"bed\", \"bid\"]}\n"
-         "{\"word\": \"xyz\", \"found\": false, \"entries\": [\"Word Not Found\", \"No Suggestions :(\"]}\n"
-         "{\"word\": \"two words\", \"found\": true, \"entries\": [\"two words\"]}\n"
-         "{\"word\": \"  \", \"found\": true, \"entries\": null}\n"},
+         "{\"word\":\"Hello\",\"found\":true,\"entries\":[\"Hello\"]}\n"
+         "{\"word\":\"bda\",\"found\":false,\"entries\":[\"bad\",\"bed\",\"bid\"]}\n"
+         "{\"word\":\"xyz\",\"found\":false,\"entries\":[\"Word Not Found\",\"No Suggestions :(\"]}\n"
+         "{\"word\":\"two words\",\"found\":true,\"entries\":[\"two words\"]}\n"
+         "{\"word\":\"  \",\"found\":true,\"entries\":null}\n"},
         // The last character is dropped as a stray one, and the entry comes back from Windows-1252.
+        // A lone surrogate (a Windows command line can hold one) is not UTF-8: it becomes U+FFFD.
         {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U00010000z"}, "", 1,
-         "{\"word\": \"CAF\xC3\x89\", \"found\": false, \"entries\": [\"caf\xC3\xA9\"]}\n"
-         "{\"word\": \"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80z\", \"found\": true, \"entries\": "
-         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\\ud800\xF0\x90\x80\x80z\"]}\n"},
+         "{\"word\":\"CAF\xC3\x89\",\"found\":false,\"entries\":[\"caf\xC3\xA9\"]}\n"
+         "{\"word\":\"a\\\"b\\\\c\\td\\n\\r\\u0001\xEF\xBF\xBD\xF0\x90\x80\x80z\",\"found\":true,\"entries\":"
+         "[\"a\\\"b\\\\c\\td\\n\\r\\u0001\xEF\xBF\xBD\xF0\x90\x80\x80z\"]}\n"},
         {"standard input, a line a word, UTF-8 of every length", {u"--json", u"--max", u"1"},
          "hello\r\nna\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\nbda\n\n cat \nreceive", 1,
-         "{\"word\": \"hello\", \"found\": true, \"entries\": [\"hello\"]}\n"
-         "{\"word\": \"na\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\", \"found\": true, \"entries\": "
+         "{\"word\":\"hello\",\"found\":true,\"entries\":[\"hello\"]}\n"
+         "{\"word\":\"na\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\",\"found\":true,\"entries\":"
          "[\"na\xC3\xAFve \xE2\x82\xAC\xF0\x9F\x98\x80\"]}\n"
-         "{\"word\": \"bda\", \"found\": false, \"entries\": [\"bad\"]}\n"
-         "{\"word\": \"\", \"found\": true, \"entries\": null}\n"
-         "{\"word\": \" cat \", \"found\": true, \"entries\": [\" cat \"]}\n"
-         "{\"word\": \"receive\", \"found\": true, \"entries\": [\"receive\"]}\n"},
+         "{\"word\":\"bda\",\"found\":false,\"entries\":[\"bad\"]}\n"
+         "{\"word\":\"\",\"found\":true,\"entries\":null}\n"
+         "{\"word\":\" cat \",\"found\":true,\"entries\":[\" cat \"]}\n"
+         "{\"word\":\"receive\",\"found\":true,\"entries\":[\"receive\"]}\n"},
         {"readable lines; 0 when all were found", {u"hello", u"receive.", u"--max", u"32767"}, "", 0,
          "hello: found\nreceive.: found\n"},
         {"readable lines; 1 when one was not", {u"bda", u"x-y", u"  "}, "", 1,
@@ -90,17 +91,17 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
 TEST_F(CheckCommandTest, TakesTheLimitFromSettingsBesideTheProgram) {
     host.files[kSettings] = "[Other]\r\nMaxSuggestions=0\r\n[Options]\r\nMaxSuggestions = 2\r\n";
     EXPECT_EQ(Run({u"--json", u"bda"}), 1);
-    EXPECT_EQ(out.str(), "{\"word\": \"bda\", \"found\": false, \"entries\": [\"bad\", \"bed\"]}\n");
+    EXPECT_EQ(out.str(), "{\"word\":\"bda\",\"found\":false,\"entries\":[\"bad\",\"bed\"]}\n");
 
     out.str("");
     host.files[kSettings] = "[Options]\r\nMaxSuggestions=lots\r\n";
     EXPECT_EQ(Run({u"--json", u"bda"}), 1);
-    EXPECT_EQ(out.str(), "{\"word\": \"bda\", \"found\": false, \"entries\": [\"bad\", \"bed\", \"bid\"]}\n");
+    EXPECT_EQ(out.str(), "{\"word\":\"bda\",\"found\":false,\"entries\":[\"bad\",\"bed\",\"bid\"]}\n");
     EXPECT_NE(err.str().find("\"lots\""), std::string::npos);
 
     out.str("");
     EXPECT_EQ(Run({u"--max=0", u"--json", u"bda"}), 1);  // the option wins over the file
-    EXPECT_EQ(out.str(), "{\"word\": \"bda\", \"found\": false, \"entries\": [\"Word Not Found\", \"No Suggestions :(\"]}\n");
+    EXPECT_EQ(out.str(), "{\"word\":\"bda\",\"found\":false,\"entries\":[\"Word Not Found\",\"No Suggestions :(\"]}\n");
 }
 
 TEST_F(CheckCommandTest, UsageFileAndOutputErrorsExitTwoWithAMessage) {
@@ -135,8 +136,10 @@ TEST_F(CheckCommandTest, PipeModeAnswersEachLineAsEditorsExpectAndTakesTheirFlag
         {"found, suggestions, none; offsets count the ^", "^hello bda xyz\n",
          "*\n& bda 3 7: bad, bed, bid\n# xyz 11\n\n"},
         {"a line without ^ is text too, offsets from its start", "bda hello\r\n", "& bda 3 0: bad, bed, bid\n*\n\n"},
-        {"characters before a word, a surrogate pair as one", "^\xCE\xBB\xCF\x8C \xF0\x9F\x98\x80 bda\n",
-         "& bda 3 6: bad, bed, bid\n\n"},
+        {"characters before a word, a surrogate pair as one; accented words found whole",
+         "^\xCE\xBB\xCF\x8C caf\xC3\xA9 \xF0\x9F\x98\x80 bda\n", "*\n*\n& bda 3 11: bad, bed, bid\n\n"},
+        {"a hyphenated word not found whole, part by part", "^bda-hello co-op\n",
+         "& bda 3 1: bad, bed, bid\n*\n*\n\n"},
         {"bytes that are not UTF-8 count as the characters that replace them", "^\xFF\xFE\xE2\x82xyz\n",
          "# xyz 4\n\n"},
         {"apostrophes and hyphens only between letters", "^'don't' co-op -xyz- a--b 3d\n",

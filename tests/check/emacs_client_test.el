@@ -8,7 +8,7 @@
 
 (defvar morvane-test-folder (make-temp-file "morvane-emacs" t))
 (setq ispell-program-name (getenv "MORVANE_CHECK"))
-(setq ispell-dictionary-base-alist '((nil "[A-Za-z]" "[^A-Za-z]" "['-]" t nil nil utf-8)))
+(setq ispell-dictionary-base-alist '((nil "[[:alpha:]]" "[^[:alpha:]]" "[']" t nil nil utf-8)))
 (setq ispell-personal-dictionary (expand-file-name "personal-words" morvane-test-folder))
 (setq ispell-silently-savep t)
 (setq flyspell-issue-message-flag nil)
@@ -30,6 +30,18 @@
                   (goto-char (point-min))
                   (while (re-search-forward (concat "\\_<" word "\\_>") nil t)
                     (push (cons (match-beginning 0) (match-end 0)) spans)))))))
+
+;; Words of any alphabet are taken whole and found; a hyphenated word's parts are checked
+;; one by one.
+(ert-deftest morvane-flyspell-takes-accented-words-whole-and-hyphenated-ones-by-part ()
+  (with-temp-buffer
+    (insert "A café so naïve, déjà teh recieve-known rôle.\n")
+    (flyspell-mode 1)
+    (flyspell-buffer)
+    (should (equal (mapcar (lambda (o) (buffer-substring (overlay-start o) (overlay-end o)))
+                           (sort (seq-filter #'flyspell-overlay-p (overlays-in (point-min) (point-max)))
+                                 (lambda (a b) (< (overlay-start a) (overlay-start b)))))
+                   '("teh" "recieve")))))
 
 (ert-deftest morvane-flyspell-marks-the-misspelt-words-word-by-word-and-through-the-list-mode ()
   ;; A short text is checked a word at a time, a long one through the list mode.

@@ -1,0 +1,76 @@
+// The words of a line of text: what a letter is, where a word ends, and which words a
+// checker asks about.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+#include "check/text_words.h"
+#include "engine/utf8.h"
+
+namespace morvane {
+namespace {
+
+std::u16string Encoded(char32_t c) {
+    if (c < 0x10000) return std::u16string(1, static_cast<char16_t>(c));
+    c -= 0x10000;
+    return {static_cast<char16_t>(0xD800 + (c >> 10)), static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+}
+
+TEST(TextWordsTest, LettersAreUnicodesLettersAndCombiningMarksAndEachIsAWordOnItsOwn) {
+    std::ifstream file(MORVANE_UNICODE_CATEGORIES, std::ios::binary);
+    const std::string categories((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(categories.size(), 2u * 0x110000) << "the categories of " MORVANE_UNICODE_CATEGORIES;
+    int wrong = 0;
+    for (char32_t c = 0; c < 0x110000 && wrong < 10; ++c) {
+        const char kind = categories[2 * c];
+        const bool letter = kind == 'L' || kind == 'M';
+        const std::u16string text = Encoded(c);
+        std::u16string words;
+        ForEachWord(text, [&](std::u16string_view word) { words += word; });
+        if (IsWordLetter(c) != letter || words != (letter ? text : u"")) {
+            ++wrong;
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c) << " is " << categories.substr(2 * c, 2);
+        }
+    }
+}
+
+// The words of the line as "word" when found and "[word]" when not, between bars; found are
+// the words of `known`.
+std::string CheckedWords(std::u16string_view line) {
+    static const std::set<std::u16string_view> known = {u"un", u"known", u"well", u"co-op", u"don't", u"l'abri"};
+    std::string out;
+    ForEachCheckedWord(
+        line, [](std::u16string_view word) { return known.count(word) != 0; },
+        [&](std::u16string_view word, bool found) {
+            if (!out.empty()) out += '|';
+            out += found ? Utf16ToUtf8(word) : "[" + Utf16ToUtf8(word) + "]";
+        });
+    return out;
+}
+
+TEST(TextWordsTest, AWordIsARunOfLettersCheckedWholeThenPartByPart) {
+    struct Case {
+        const char* what;
+        std::u16string line;
+        std::string words;
+    };
+    const Case cases[] = {
+        {"accented words whole, never flagged", u"un café naïve résumé", "un|café|naïve|résumé"},
+        {"a combining accent stays in its word", u"cafe\u0301s x", "cafe\u0301s|[x]"},
+        {"any script, and letters beyond the first plane", u"λόγος \U0001D400\U0001D401c 日本語",
+         "λόγος|\U0001D400\U0001D401c|日本語"},
+        {"emoji, digits, marks and lone surrogates part words", u"ab\U0001F600cd 3d e_f g\xD800h",
+         "[ab]|[cd]|[d]|[e]|[f]|[g]|[h]"},
+        {"apostrophes and hyphens only between letters", u"'don't' -co-op- a--b x' l'abri l'été",
+         "don't|co-op|[a]|[b]|[x]|l'abri|l'été"},
+        {"a hyphenated word not found whole comes part by part",
+         u"recieve-known well-known wierd-o'clock Rhône-Alpes", "[recieve]|known|well|known|[wierd]|[o'clock]|Rhône-Alpes"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CheckedWords(c.line), c.words) << c.what;
+}
+
+}  // namespace
+}  // namespace morvane
