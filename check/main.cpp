@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "check_command.h"
+#include "personal_words_file.h"
 #include "platform.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +12,7 @@ int main(int argc, char** argv) {
     morvane::CheckCommandContext context{host,      morvane::ExecutableDirectory(), morvane::kPathSeparator,
                                          std::cin,  std::cout,
                                          std::cerr, morvane::DefaultPersonalWordsPath(),
-                                         morvane::ReplaceFileContent};
+                                         morvane::SavePersonalWordsFile};
     try {
         return morvane::RunCheckCommand(morvane::CommandLineArguments(argc, argv), context);
     } catch (const std::exception& e) {

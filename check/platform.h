@@ -36,6 +36,27 @@ void UseBinaryStandardStreams();
 
 // Where the personal word list lives when no -p names it: in the user's data folder.
 std::u16string DefaultPersonalWordsPath();
+// Held from its making to its end: the lock that every morvane-check takes to save the file
+// at path, so that another one's read, merge and replace of it never interleaves with this
+// one's (on Linux a lock on the file's folder, made when missing; on Windows a named mutex).
+// Failure() says why the lock could not be taken, or is the empty text when it is held.
+class FileSaveLock {
+public:
+    explicit FileSaveLock(const std::u16string& path);
+    ~FileSaveLock();
+    FileSaveLock(const FileSaveLock&) = delete;
+    FileSaveLock& operator=(const FileSaveLock&) = delete;
+    const std::u16string& Failure() const { return failure_; }
+
+private:
+#if defined(_WIN32)
+    void* mutex_ = nullptr;  // a named mutex, owned while it is not null
+#else
+    int folder_ = -1;  // the folder, open, with flock's exclusive lock on it
+#endif
+    std::u16string failure_;
+};
+
 // Replaces the file's content without ever leaving a partial file: the bytes go to a new file
 // in the same folder (made when missing), flushed to the disk, which is then renamed over the
 // old one. Returns why it failed, the old file untouched, or the empty text when it is done.

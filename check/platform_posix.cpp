@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,8 +103,13 @@ std::u16string DefaultPersonalWordsPath() {
 
 namespace {
 
-std::u16string Failure(const std::string& what, const std::string& path) {
+std::u16string SystemFailure(const std::string& what, const std::string& path) {
     return Utf8ToUtf16("could not " + what + " " + path + ": " + std::strerror(errno));
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Makes the folder and those above it that are missing.
@@ -117,14 +123,32 @@ bool MakeFolders(const std::string& folder) {
 
 }  // namespace
 
+// The folder rather than the file is locked: the file is replaced, not written in place, so a
+// lock on it would be left behind on the old one.
+FileSaveLock::FileSaveLock(const std::u16string& path) {
+    const std::string folder = FolderOf(Utf16ToUtf8(path));
+    if (!MakeFolders(folder)) {
+        failure_ = SystemFailure("make the folder", folder);
+        return;
+    }
+    folder_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int locked = -1;
+    while (folder_ >= 0 && (locked = ::flock(folder_, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) failure_ = SystemFailure("lock the folder", folder);
+}
+
+FileSaveLock::~FileSaveLock() {
+    if (folder_ >= 0) ::close(folder_);  // releases the lock
+}
+
 std::u16string ReplaceFileContent(const std::u16string& path, std::string_view bytes) {
     const std::string target = Utf16ToUtf8(path);
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
-    if (!MakeFolders(folder)) return Failure("make the folder", folder);
+    const std::string folder = FolderOf(target);
+    if (!MakeFolders(folder)) return SystemFailure("make the folder", folder);
     std::string temporary = target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return Failure("write a file in", folder);
+    if (fd < 0) return SystemFailure("write a file in", folder);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -133,10 +157,10 @@ std::u16string ReplaceFileContent(const std::u16string& path, std::string_view b
         done += static_cast<std::size_t>(n);
     }
     std::u16string failure;
-    if (done < bytes.size() || ::fsync(fd) != 0) failure = Failure("write", temporary);
+    if (done < bytes.size() || ::fsync(fd) != 0) failure = SystemFailure("write", temporary);
     ::fchmod(fd, 0644);
-    if (::close(fd) != 0 && failure.empty()) failure = Failure("write", temporary);
-    if (failure.empty() && ::rename(temporary.c_str(), target.c_str()) != 0) failure = Failure("replace", target);
+    if (::close(fd) != 0 && failure.empty()) failure = SystemFailure("write", temporary);
+    if (failure.empty() && ::rename(temporary.c_str(), target.c_str()) != 0) failure = SystemFailure("replace", target);
     if (!failure.empty()) ::unlink(temporary.c_str());
     return failure;
 }

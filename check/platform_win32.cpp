@@ -4,6 +4,7 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -53,6 +54,50 @@ std::u16string DefaultPersonalWordsPath() {
     const wchar_t* appData = _wgetenv(L"APPDATA");
     const std::wstring folder = appData != nullptr && appData[0] != L'\0' ? appData : ApplicationDirectory();
     return ToU16(folder + L"\\Morvane\\personal-words.txt");
+}
+
+namespace {
+
+// The name of the mutex that guards saving one file: the same for every process of the user's
+// session that names the file, however it spells it (relative, in another case). A hash, as a
+// name may not hold backslashes nor be as long as a path.
+std::wstring SaveMutexName(const std::wstring& path) {
+    std::wstring full(32768, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    full.resize(length > 0 && length < full.size() ? length : 0);
+    if (full.empty()) full = path;
+    CharLowerBuffW(full.data(), static_cast<DWORD>(full.size()));
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a: the same in the 32- and 64-bit builds
+    for (wchar_t c : full) hash = (hash ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
+    std::wstring name = L"Local\\Morvane-save-";
+    for (int shift = 60; shift >= 0; shift -= 4) name += L"0123456789abcdef"[(hash >> shift) & 15];
+    return name;
+}
+
+}  // namespace
+
+FileSaveLock::FileSaveLock(const std::u16string& path) {
+    constexpr DWORD kPatience = 30000;  // ms; a save takes a few
+    const std::wstring target = ToWide(path);
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, SaveMutexName(target).c_str());
+    if (mutex == nullptr) {
+        failure_ = ToU16(L"could not lock " + target + L": " + SystemErrorText(GetLastError()));
+        return;
+    }
+    const DWORD waited = WaitForSingleObject(mutex, kPatience);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {  // abandoned: its holder ended, it is ours now
+        failure_ = ToU16(L"could not lock " + target + L": another program kept it locked for " +
+                         std::to_wstring(kPatience / 1000) + L" seconds");
+        CloseHandle(mutex);
+        return;
+    }
+    mutex_ = mutex;
+}
+
+FileSaveLock::~FileSaveLock() {
+    if (mutex_ == nullptr) return;
+    ReleaseMutex(mutex_);
+    CloseHandle(mutex_);
 }
 
 std::u16string ReplaceFileContent(const std::u16string& path, std::string_view bytes) {
