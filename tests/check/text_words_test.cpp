@@ -60,8 +60,8 @@ TEST(TextWordsTest, AWordIsARunOfLettersCheckedWholeThenPartByPart) {
     const Case cases[] = {
         {"accented words whole, never flagged", u"un café naïve résumé", "un|café|naïve|résumé"},
         {"a combining accent stays in its word", u"cafe\u0301s x", "cafe\u0301s|[x]"},
-        {"any script, and letters beyond the first plane", u"λόγος \U0001D400\U0001D401c 日本語",
-         "λόγος|\U0001D400\U0001D401c|日本語"},
+        {"any script, and letters beyond the first plane", u"λόγος \U0001D400\U0001D401c 日本語 \U0001D400-\U0001D401",
+         "λόγος|\U0001D400\U0001D401c|日本語|\U0001D400-\U0001D401"},
         {"emoji, digits, marks and lone surrogates part words", u"ab\U0001F600cd 3d e_f g\xD800h",
          "[ab]|[cd]|[d]|[e]|[f]|[g]|[h]"},
         {"apostrophes and hyphens only between letters", u"'don't' -co-op- a--b x' l'abri l'été",
@@ -70,6 +70,10 @@ TEST(TextWordsTest, AWordIsARunOfLettersCheckedWholeThenPartByPart) {
          u"recieve-known well-known wierd-o'clock Rhône-Alpes", "[recieve]|known|well|known|[wierd]|[o'clock]|Rhône-Alpes"},
     };
     for (const Case& c : cases) EXPECT_EQ(CheckedWords(c.line), c.words) << c.what;
+
+    // The line ends where its view does, whatever follows it in memory.
+    EXPECT_EQ(CheckedWords(std::u16string_view(u"ab-cd").substr(0, 3)), "[ab]");
+    EXPECT_EQ(CheckedWords(std::u16string_view(u"ab\U0001D400").substr(0, 3)), "[ab]");
 }
 
 }  // namespace
