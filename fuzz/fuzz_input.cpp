@@ -45,7 +45,7 @@ WordList MakeWordList(std::string_view bytes) {
 }
 
 void ReportDifference(const char* what, std::u16string_view input) {
-    std::fprintf(stderr, "engine and plain implementation differ: %s, for the text [", what);
+    std::fprintf(stderr, "fault found: %s, for the text [", what);
     for (char16_t c : input) {
         if (c >= 0x20 && c < 0x7F) {
             std::fputc(c, stderr);

@@ -21,7 +21,8 @@ int ConsumeSuggestionLimit(FuzzedDataProvider& data);
 // The bytes as a dictionary file's content, decoded through Windows-1252.
 WordList MakeWordList(std::string_view bytes);
 
-// Prints what differs, for which input, and aborts so that the fuzzer keeps the input.
+// Prints what differs (from the plain implementation, or from what must hold), for which
+// input, and aborts so that the fuzzer keeps the input.
 [[noreturn]] void ReportDifference(const char* what, std::u16string_view input);
 
 }  // namespace morvane::fuzz

@@ -57,8 +57,8 @@ TEST_F(CheckCommandTest, WordsFromArgumentsOrLinesGetOneLineEachAndTheStatusSays
          "{\"word\":\"xyz\",\"found\":false,\"entries\":[\"Word Not Found\",\"No Suggestions :(\"]}\n"
          "{\"word\":\"two words\",\"found\":true,\"entries\":[\"two words\"]}\n"
          "{\"word\":\"  \",\"found\":true,\"entries\":null}\n"},
-        // The last character is dropped as a stray one, and the entry comes back from Windows-1252.
-        // A lone surrogate (a Windows command line can hold one) is not UTF-8: it becomes U+FFFD.
+        // The last character is dropped as a stray one, the entry comes back from Windows-1252,
+        // and a lone surrogate (a Windows command line can hold one) becomes U+FFFD.
         {"JSON is UTF-8 with escapes", {u"--json", u"CAF\u00C9", u"a\"b\\c\td\n\r\u0001\xD800\U00010000z"}, "", 1,
          "{\"word\":\"CAF\xC3\x89\",\"found\":false,\"entries\":[\"caf\xC3\xA9\"]}\n"
          "{\"word\":\"a\\\"b\\\\c\\td\\n\\r\\u0001\xEF\xBF\xBD\xF0\x90\x80\x80z\",\"found\":true,\"entries\":"

@@ -36,16 +36,11 @@ out=$( (trap '' XFSZ; ulimit -f 1; printf '*%s\n#\n^%s\n' "$long" "$long" | "$pr
 [ "$(ls "$dir")" = "$(printf 'data\nerr\nwords')" ] || fail "a failed save left a file behind: $(ls "$dir")"
 grep -q "could not write" "$dir/err" || fail "a failed save was not told: $(cat "$dir/err")"
 [ "$(echo "$out" | tail -n +2)" = "*" ] || fail "the session did not go on: $out"
-# Two sessions on one list: the one that started first and saves last keeps the other's word.
-mkfifo "$dir/first"
-"$program" -a -p "$dir/shared" <"$dir/first" >"$dir/first.out" 2>&1 &
-exec 3>"$dir/first"
-printf '*Alpha\n' >&3
-tries=0  # the version line comes once the list is read
-until [ -s "$dir/first.out" ]; do
-  tries=$((tries + 1)); [ $tries -le 600 ] || fail "the first session never wrote its version line"; sleep 0.1
-done
+# Two sessions on one list: the first to start, saving last, keeps the other's word.
+mkfifo "$dir/first"; "$program" -a -p "$dir/shared" <"$dir/first" >"$dir/first.out" 2>&1 &
+exec 3>"$dir/first"; tries=0  # the version line comes once the list is read
+until [ -s "$dir/first.out" ]; do tries=$((tries + 1)); [ $tries -le 600 ] || fail "no version line"; sleep 0.1; done
 printf '*Beta\n#\n' | "$program" -a -p "$dir/shared" >/dev/null
-printf '#\n' >&3; exec 3>&-; wait
+printf '*Alpha\n#\n' >&3; exec 3>&-; wait
 [ "$(cat "$dir/shared")" = "$(printf 'Beta\nAlpha')" ] || fail "a save lost another session's word: $(cat "$dir/shared")"
 echo "morvane-check behaves"
