@@ -1,6 +1,5 @@
 #include "personal_words_file.h"
 
-#include "engine/utf8.h"
 #include "personal_words.h"
 #include "platform.h"
 
