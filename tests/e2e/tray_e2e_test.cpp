@@ -7,8 +7,6 @@
 namespace morvane::e2e {
 namespace {
 
-constexpr UINT kIconId = 125;
-
 using TrayE2E = ProgramE2E;
 
 // One run walks the icon and its menu as a user would: only the left button's release or a
@@ -19,7 +17,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
     const HWND host = program_.Host();
     EXPECT_FALSE(IsWindowVisible(host));
     EXPECT_EQ(WindowText(host), L"Morvane");
-    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon";
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon";
     for (const LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_RBUTTONDOWN})
         EXPECT_TRUE(program_.IconEventHandled(event)) << event;
     program_.RightClick();
@@ -40,10 +38,10 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
     NOTIFYICONDATAW icon{};
     icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
     icon.hWnd = host;
-    icon.uID = kIconId;
+    icon.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
     PostMessageW(host, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon to come back";
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon to come back";
 
     HWND window = OpenCheckWindow();
     ASSERT_NE(window, nullptr) << "waited for the check window";
@@ -89,13 +87,12 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
         ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
         const auto lines = shell.WaitForCommandLines(host);
         ASSERT_EQ(lines.size(), 1u);
-        // The path as the program forms it: its directory, then "\ReadMe.txt" (ASCII, as the log then is).
-        const std::wstring readMe = folder_.File(L"ReadMe.txt");
-        EXPECT_NE(lines[0].find(std::string(readMe.begin(), readMe.end())), std::string::npos) << lines[0];
-        EXPECT_EQ(program_.ShownWindow(L"#32770", L"Corrupted Installation"), nullptr);
+        // The path as the program forms it: its directory, then "\ReadMe.txt".
+        EXPECT_NE(lines[0].find(folder_ / L"ReadMe.txt"), std::wstring::npos) << lines[0];
+        EXPECT_EQ(program_.ShownWindow(kDialogClass, L"Corrupted Installation"), nullptr);
         folder_.Remove(L"ReadMe.txt");
         ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
-        const HWND box = program_.WaitForShownWindow(L"#32770", L"Corrupted Installation");
+        const HWND box = program_.WaitForShownWindow(kDialogClass, L"Corrupted Installation");
         ASSERT_NE(box, nullptr) << "waited for the missing read-me's box";
         EXPECT_NE(GetDlgItem(box, 1088), nullptr);  // the information icon
         EXPECT_EQ(program_.AnswerMessageBox(L"Corrupted Installation"),
@@ -113,7 +110,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kExit));  // handled inside the dialog's loop
     EXPECT_TRUE(program_.WaitForExit()) << "waited for Exit to end the program";
     EXPECT_EQ(program_.ExitCode(), 0u);
-    EXPECT_FALSE(TrayIconExists(host, kIconId));
+    EXPECT_FALSE(TrayIconExists(host));
 }
 
 // Exit with the check window shown either way, and what installers, the Restart Manager and a
@@ -138,7 +135,7 @@ TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSes
         RunningProgram program(folder);
         const HWND host = program.Host();
         ASSERT_NE(host, nullptr) << "waited for the host window";
-        ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon";
+        ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon";
         DWORD_PTR answer = FALSE;
         if (ending.message == WM_CLOSE) {  // once: the session's end asked, then cancelled
             ASSERT_TRUE(SendMessageTimeoutW(host, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
@@ -147,7 +144,7 @@ TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSes
             SendMessageTimeoutW(host, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, kPatience, &answer);
             EXPECT_TRUE(program.IconEventHandled(WM_MOUSEMOVE));
             EXPECT_FALSE(program.WaitForExit(0)) << "ended although the session's end was cancelled";
-            EXPECT_TRUE(TrayIconExists(host, kIconId));
+            EXPECT_TRUE(TrayIconExists(host));
         }
         if (ending.shownFromMenu) ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kShow));
         else program.LeftClick();
@@ -157,7 +154,7 @@ TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSes
         EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end after " << ending.name;
         EXPECT_EQ(program.ExitCode(), 0u) << ending.name;
         EXPECT_FALSE(IsWindow(host)) << ending.name;
-        EXPECT_FALSE(TrayIconExists(host, kIconId)) << ending.name;
+        EXPECT_FALSE(TrayIconExists(host)) << ending.name;
     }
 }
 
