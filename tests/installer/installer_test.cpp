@@ -207,11 +207,14 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
     ExpectShippedFilesInstalled(kShippedFiles);
 
-    // The upgrade ends the running program, replaces the product and keeps the edited settings.
+    // The upgrade ends the running program, About open in it and all, replaces the product and
+    // keeps the edited settings.
     WriteFileBytes(Installed(L"Settings.ini"), kEditedSettings);
     {
         RunningProgram running(program);
         ASSERT_NE(running.Host(), nullptr) << "waited for the installed program's host window";
+        ASSERT_TRUE(running.ChooseMenuItem(RunningProgram::kAbout));
+        ASSERT_NE(running.WaitForShownWindow(nullptr, L"About Morvane"), nullptr) << "waited for About";
         Install(packages.next);
         ExpectEndedWithoutIcon(running);
     }
