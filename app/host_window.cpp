@@ -1,5 +1,6 @@
 #include "app/host_window.h"
 
+#include "app/process_end.h"
 #include "app/process_state.h"
 #include "app/tray_commands.h"
 #include "app/tray_icon.h"
@@ -26,7 +27,7 @@ LRESULT CALLBACK HostClassProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_DESTROY:
         ShutDown();
-        PostQuitMessage(0);
+        EndProcessOnceTrayCommandsReturn();
         return 0;
     case WM_NCDESTROY:
         Process().HostWindow = nullptr;
@@ -81,11 +82,15 @@ void ShutDown() {
 
 void OnCloseRequested() {
     ExitProgram();
+    // Here the two ways of ending part: the menu's Exit leaves About or a message box open
+    // until the user closes it, but an installer must not wait on a window the user left
+    // open, and a session that ends closes every window. So everything ends now.
+    EndProcessNow();
 }
 
 void OnSessionEnding(bool ending) {
     // After this message the process may be ended at any moment: leave no dead icon behind.
-    if (ending) ExitProgram();
+    if (ending) OnCloseRequested();
 }
 
 void OnTaskbarCreated() {

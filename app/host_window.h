@@ -21,11 +21,12 @@ void StartUp();
 void ShutDown();
 
 // WM_CLOSE (sent by installers, the Restart Manager and task managers): ends the program as
-// Exit does, so that nothing blocks an upgrade or uninstall and no dead icon stays behind.
+// Exit does, so that nothing blocks an upgrade or uninstall and no dead icon stays behind,
+// but at once: About or a message box that is open closes too.
 void OnCloseRequested();
 
 // WM_ENDSESSION: when the session really ends (sign-out, shutdown, the Restart Manager),
-// ends the program as Exit does; when the ending was cancelled, the program runs on.
+// ends the program as WM_CLOSE does; when the ending was cancelled, the program runs on.
 // WM_QUERYENDSESSION is always agreed to.
 void OnSessionEnding(bool ending);
 

@@ -13,6 +13,8 @@ struct ProcessState {
     bool MainWindowShown = false;        // whether the tray shell last showed the check window
     WNDPROC PreviousWindowProc = nullptr;  // the host window's procedure before subclassing
     SpellingState Spelling;              // settings path, suggestion limit and word list
+    int TrayCommandsRunning = 0;         // tray menu commands that have not returned yet
+    bool HostWindowDestroyed = false;    // the program ends once no tray command runs
 };
 
 // The one instance of the process.

@@ -1,5 +1,6 @@
 #include "app/tray_commands.h"
 
+#include "app/process_end.h"
 #include "app/process_state.h"
 #include "app/tray_menu.h"
 #include "support/app_paths.h"
@@ -11,6 +12,7 @@
 namespace morvane {
 
 void RunTrayCommand(UINT_PTR command) {
+    const RunningTrayCommand running;
     switch (command) {
     case kCommandShow:
         ShowCheckWindowFromMenu();

@@ -14,7 +14,8 @@ inline constexpr UINT kReadMeMissingStyle = MB_OK | MB_ICONINFORMATION;  // 64
 
 // kCommandShow shows the check window modally, kCommandAbout the About dialog,
 // kCommandReadMe opens the read-me file, kCommandExit ends the program; 0 (the menu was
-// dismissed) and anything else do nothing.
+// dismissed) and anything else do nothing. Returns when the window or box that the command
+// shows has been closed.
 void RunTrayCommand(UINT_PTR command);
 
 // "Show Morvane": MainWindowShown set, then the check window shown modally (an already
@@ -26,7 +27,9 @@ std::wstring ReadMePath();
 // "Read Me Text File": asks the shell to open the file, or says that it is missing.
 void OpenReadMe();
 
-// "E&xit": unloads the check window, then the host window, which ends the program.
+// "E&xit": unloads the check window, then the host window, which removes the icon. The
+// program ends as the last tray command returns: About or a message box that an earlier
+// command shows stays until the user closes it.
 void ExitProgram();
 
 }  // namespace morvane

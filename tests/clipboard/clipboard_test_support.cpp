@@ -1,7 +1,6 @@
 #include "clipboard_test_support.h"
 
 #include <algorithm>
-#include <cwchar>
 #include <set>
 #include <stdexcept>
 
@@ -116,18 +115,6 @@ void PutTestFormat() {
     OpenOrThrow();
     if (!SetClipboardData(TestFormat(), block)) GlobalFree(block);
     CloseClipboard();
-}
-
-std::wstring RawUnicodeText() {
-    std::wstring text;
-    OpenOrThrow();
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        auto* units = static_cast<const wchar_t*>(GlobalLock(data));
-        text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 }  // namespace morvane::test

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clipboard/platform_calls.h"
+#include "tests/support/clipboard_text.h"  // RawUnicodeText
 
 namespace morvane::test {
 
@@ -37,7 +38,5 @@ void EmptyTheClipboard();
 // Puts a few bytes on the clipboard under a format registered for the tests, beside what is there.
 void PutTestFormat();
 UINT TestFormat();
-// This process's raw read of CF_UNICODETEXT, up to its first zero.
-std::wstring RawUnicodeText();
 
 }  // namespace morvane::test

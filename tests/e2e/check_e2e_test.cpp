@@ -4,24 +4,12 @@
 #include <utility>
 
 #include "program_test.h"
+#include "tests/support/clipboard_text.h"
 
 namespace morvane::e2e {
 namespace {
 
 const Entries kTwoSuggestions{L"bad", L"bed"};  // for "bda" with a limit of 2
-
-// The clipboard's text, once the clipboard can be opened.
-std::wstring ClipboardText() {
-    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; })) return L"(the clipboard stayed busy)";
-    std::wstring text;
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
-        text = chars;
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 // Selects the entry and sends the list's double-click notification; returns once handled
 // (a posted one could be handled later, inside the next Check's yield).
@@ -87,16 +75,16 @@ TEST_F(CheckWindowE2E, OpensFocusedListsWordsOrSuggestionsUpToTheLimitAndLooksUp
         DoubleClickEntry(window, 0);
         const auto lines = shell.WaitForCommandLines(window, 3);
         ASSERT_EQ(lines.size(), 3u);
-        const std::string log = lines[0] + "\n" + lines[1] + "\n" + lines[2];
-        for (const char* query : {"", "receive", "two%20%22words%22%20%26%20%23more"})
-            EXPECT_NE(log.find("\"https://www.dictionary.com/search?q=" + std::string(query) + "\""), std::string::npos)
+        const std::wstring log = lines[0] + L"\n" + lines[1] + L"\n" + lines[2];
+        for (const std::wstring query : {L"", L"receive", L"two%20%22words%22%20%26%20%23more"})
+            EXPECT_NE(log.find(L"\"https://www.dictionary.com/search?q=" + query + L"\""), std::wstring::npos)
                 << query << " in " << log;
     }
 
     ASSERT_EQ(CheckWordAndRead(window, L"recieve"), Entries{L"receive"});
     SendMessageW(GetDlgItem(window, kIdWordList), LB_SETCURSEL, 0, 0);
     SendMessageW(GetDlgItem(window, kIdCopy), BM_CLICK, 0, 0);
-    EXPECT_EQ(ClipboardText(), L"receive");
+    EXPECT_EQ(test::RawUnicodeText(), L"receive");
 
     // Both wait in the program's queue: the click on Check runs first, and the tray click is
     // handled inside its yield, which destroys the window under the running Check.
@@ -115,14 +103,14 @@ TEST_F(CheckWindowE2E, OpensFocusedListsWordsOrSuggestionsUpToTheLimitAndLooksUp
 TEST(SettingsAndDictionaryE2E, RefusedLimitsAndAnUnreadableOrMissingDictionaryAreToldAndTheProgramGoesOn) {
     ScenarioFolder folder;
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=40000\r\n");
-    const std::wstring dictionary = folder.File(L"Morvane.dictionary");
+    const std::wstring dictionary = folder / L"Morvane.dictionary";
     folder.Remove(L"Morvane.dictionary");
     ASSERT_TRUE(CreateDirectoryW(dictionary.c_str(), nullptr));
     RunningProgram program(folder);
     const auto atStartUp = program.AnswerMessageBox(L"Morvane");
     ASSERT_TRUE(atStartUp) << "waited for the notice at start-up";
     EXPECT_NE(atStartUp->find(L"MaxSuggestions=\"40000\""), std::wstring::npos) << *atStartUp;
-    EXPECT_NE(atStartUp->find(folder.File(L"Settings.ini")), std::wstring::npos) << *atStartUp;
+    EXPECT_NE(atStartUp->find(folder / L"Settings.ini"), std::wstring::npos) << *atStartUp;
     ASSERT_NE(program.Host(), nullptr);
 
     program.LeftClick();
@@ -147,7 +135,7 @@ TEST(SettingsAndDictionaryE2E, RefusedLimitsAndAnUnreadableOrMissingDictionaryAr
     // The same value at Check: told already, so no box; the start-up limit, 10, is used.
     PressCheckLater(window, L"bda");
     EXPECT_TRUE(WaitUntil([&] { return ListEntries(window) == kFiveSuggestions; })) << "waited for the Check";
-    EXPECT_EQ(program.ShownWindow(L"#32770", L"Morvane", 0xFFFF), nullptr);
+    EXPECT_EQ(program.ShownWindow(kDialogClass, L"Morvane", kMessageBoxTextId), nullptr);
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=2\r\n");
     EXPECT_EQ(CheckWordAndRead(window, L"bda"), kTwoSuggestions);
     folder.Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=abc\r\n");

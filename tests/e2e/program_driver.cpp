@@ -5,36 +5,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "app/host_window.h"
 
 namespace morvane::e2e {
 namespace {
-
-std::wstring ClassName(HWND window) {
-    wchar_t name[256];
-    return std::wstring(name, static_cast<std::size_t>(GetClassNameW(window, name, 256)));
-}
-
-// The first top-level window of the process that is `wanted`.
-HWND FindWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>& wanted;
-        HWND found = nullptr;
-    } search{processId, wanted};
-    EnumWindows(
-        [](HWND window, LPARAM data) WINAPI -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && s.wanted(window)) s.found = window;
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 // Whether a process whose program file has this name is running (any folder's).
 bool ProcessRunning(const wchar_t* programName) {
@@ -60,32 +35,14 @@ bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds) {
 }
 
 ScenarioFolder::ScenarioFolder() {
-    static int counter = 0;
-    wchar_t temp[MAX_PATH + 1], self[MAX_PATH * 4];
-    GetTempPathW(MAX_PATH + 1, temp);
-    path_ = std::wstring(temp) + L"morvane-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
-    CreateDirectoryW(path_.c_str(), nullptr);
+    wchar_t self[MAX_PATH * 4];
     const std::filesystem::path bin =
         std::filesystem::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH * 4))).parent_path();
-    CopyFileW((bin / L"Morvane.exe").c_str(), File(L"Morvane.exe").c_str(), FALSE);
-    CopyFileW((bin / L"shell_recorder.exe").c_str(), File(L"recorder.exe").c_str(), FALSE);
+    CopyFileW((bin / L"Morvane.exe").c_str(), (*this / L"Morvane.exe").c_str(), FALSE);
+    CopyFileW((bin / L"shell_recorder.exe").c_str(), (*this / L"recorder.exe").c_str(), FALSE);
     Write(L"Morvane.dictionary", kTestDictionary);
     Write(L"Settings.ini", "[Options]\r\nMaxSuggestions=10\r\n");
     Write(L"ReadMe.txt", "Morvane read-me for the tests.\r\n");
-}
-
-ScenarioFolder::~ScenarioFolder() {
-    // A recorder that has just been started may still hold its log for a moment.
-    WaitUntil([&] {
-        std::error_code error;
-        std::filesystem::remove_all(std::filesystem::path(path_), error);
-        return !error;
-    }, 3000);
-}
-
-void ScenarioFolder::Write(const std::wstring& name, const std::string& bytes) const {
-    std::ofstream(std::filesystem::path(File(name)), std::ios::binary | std::ios::trunc) << bytes;
 }
 
 RunningProgram::RunningProgram(const std::wstring& program) {
@@ -98,7 +55,8 @@ RunningProgram::RunningProgram(const std::wstring& program) {
         return;
     }
     WaitUntil([&] {
-        host_ = FindWindowOf(process_.dwProcessId, [](HWND w) { return ClassName(w) == kHostWindowClass; });
+        host_ = testing::FindWindowOf(process_.dwProcessId,
+                                      [](HWND w) { return testing::ClassName(w) == kHostWindowClass; });
         return host_ != nullptr || WaitForExit(0);
     }, 2 * kPatience);
 }
@@ -126,13 +84,6 @@ bool RunningProgram::ChooseMenuItem(int position) const {
     return true;
 }
 
-HWND RunningProgram::ShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId) const {
-    return FindWindowOf(process_.dwProcessId, [&](HWND w) {
-        return IsWindowVisible(w) && (!windowClass || ClassName(w) == windowClass) && WindowText(w) == caption &&
-               (childId == 0 || GetDlgItem(w, childId));
-    });
-}
-
 HWND RunningProgram::WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption,
                                         int childId) const {
     HWND found = nullptr;
@@ -141,26 +92,26 @@ HWND RunningProgram::WaitForShownWindow(const wchar_t* windowClass, const std::w
 }
 
 std::optional<std::wstring> RunningProgram::AnswerMessageBox(const std::wstring& title) const {
-    const HWND box = WaitForShownWindow(L"#32770", title, 0xFFFF);  // 0xFFFF: a message box's text
+    const HWND box = WaitForShownWindow(kDialogClass, title, kMessageBoxTextId);
     if (!box) return std::nullopt;
-    const std::wstring text = WindowText(GetDlgItem(box, 0xFFFF));
+    const std::wstring text = WindowText(GetDlgItem(box, kMessageBoxTextId));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     if (!WaitUntil([&] { return !IsWindow(box); })) return std::nullopt;
     return text;
 }
 
-bool TrayIconExists(HWND window, UINT id) {
+bool TrayIconExists(HWND host) {
     NOTIFYICONDATAW probe{};
     probe.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    probe.hWnd = window;
-    probe.uID = id;  // no flags: changes nothing, succeeds only for an icon the shell holds
+    probe.hWnd = host;
+    probe.uID = kTrayIconId;  // no flags: changes nothing, succeeds only for an icon the shell holds
     return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 
-std::wstring WindowText(HWND window) {
-    wchar_t text[4096];
-    const LRESULT length = SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-    return std::wstring(text, static_cast<std::size_t>(std::max<LRESULT>(0, length)));
+std::wstring FullPath(const std::wstring& path) {
+    wchar_t full[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH * 4, full, nullptr);
+    return length ? std::wstring(full, length) : path;
 }
 
 std::vector<std::wstring> ListEntries(HWND checkWindow) {
@@ -186,7 +137,7 @@ void PressCheckLater(HWND checkWindow, const std::wstring& word) {
 }
 
 ShellOpensWithRecorder::ShellOpensWithRecorder(const ScenarioFolder& folder)
-    : recorder_(folder.File(L"recorder.exe")),
+    : recorder_(folder / L"recorder.exe"),
       command_(L"\"" + recorder_ + L"\" \"%1\""),
       saved_{{L"Software\\Classes\\https\\shell\\open\\command", command_},
              {L"Software\\Classes\\.txt", L"txtfile"},
@@ -211,11 +162,15 @@ ShellOpensWithRecorder::~ShellOpensWithRecorder() {
     }
 }
 
-std::vector<std::string> ShellOpensWithRecorder::WaitForCommandLines(HWND programWindow, std::size_t count) const {
-    const auto logged = [&] {
-        std::vector<std::string> lines;
-        std::ifstream log(std::filesystem::path(recorder_ + L".log"), std::ios::binary);
-        for (std::string line; std::getline(log, line);) lines.push_back(line);
+std::vector<std::wstring> ShellOpensWithRecorder::WaitForCommandLines(HWND programWindow, std::size_t count) const {
+    const auto logged = [&] {  // UTF-8, one line each
+        const std::string log = testing::ReadFileBytes(recorder_ + L".log").value_or("");
+        std::wstring text(log.size(), L'\0');
+        text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, log.data(), static_cast<int>(log.size()),
+                                                                 text.data(), static_cast<int>(text.size()))));
+        std::vector<std::wstring> lines;
+        for (std::size_t start = 0, end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+            lines.push_back(text.substr(start, end - start));
         return lines;
     };
     WaitUntil([&] { return logged().size() >= count; });

@@ -9,9 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_directory.h"
+#include "tests/support/window_search.h"
 #include "ui/check_window/check_window.h"
 
 namespace morvane::e2e {
+
+using testing::FindShownWindow;
+using testing::kDialogClass;
+using testing::kMessageBoxTextId;
+using testing::WindowText;
+
+// The identifier of the program's one tray icon.
+inline constexpr UINT kTrayIconId = 125;
 
 // How long a wait for the program lasts before it gives up: generous, for a busy machine.
 inline constexpr DWORD kPatience = 20000;
@@ -33,26 +43,16 @@ inline constexpr char kTestDictionary[] =
 
 // A temporary folder with Morvane.exe, the recorder (recorder.exe), the test dictionary,
 // Settings.ini (MaxSuggestions=10) and ReadMe.txt; removed with everything in it at the end.
-class ScenarioFolder {
+class ScenarioFolder : public testing::TempDirectory {
 public:
     ScenarioFolder();
-    ~ScenarioFolder();
-    ScenarioFolder(const ScenarioFolder&) = delete;
-    ScenarioFolder& operator=(const ScenarioFolder&) = delete;
-
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-    void Write(const std::wstring& name, const std::string& bytes) const;
-    void Remove(const std::wstring& name) const { DeleteFileW(File(name).c_str()); }
-
-private:
-    std::wstring path_;
 };
 
 // The program started from its folder; ended at the end of the test if still running.
 class RunningProgram {
 public:
     explicit RunningProgram(const ScenarioFolder& folder)
-        : RunningProgram(folder.File(L"Morvane.exe")) {}
+        : RunningProgram(folder / L"Morvane.exe") {}
     explicit RunningProgram(const std::wstring& programPath);
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
@@ -69,11 +69,11 @@ public:
     }
 
     // A notification of the tray icon, posted as the shell posts it.
-    void IconEvent(LPARAM event) const { PostMessageW(host_, WM_USER + 1, 125, event); }
+    void IconEvent(LPARAM event) const { PostMessageW(host_, WM_USER + 1, kTrayIconId, event); }
     // The same notification sent: true once handled (inside any modal loop its handler runs).
     bool IconEventHandled(LPARAM event) const {
         DWORD_PTR result = 0;
-        return SendMessageTimeoutW(host_, WM_USER + 1, 125, event, SMTO_NORMAL, kPatience, &result) != 0;
+        return SendMessageTimeoutW(host_, WM_USER + 1, kTrayIconId, event, SMTO_NORMAL, kPatience, &result) != 0;
     }
     void LeftClick() const { IconEvent(WM_LBUTTONUP); }
     void RightClick() const { IconEvent(WM_RBUTTONUP); }
@@ -83,12 +83,14 @@ public:
 
     // A visible top-level window of the program with this class (nullptr: any) and caption,
     // and, unless childId is 0, a child with that identifier.
-    HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const;
+    HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const {
+        return FindShownWindow(process_.dwProcessId, windowClass, caption, childId);
+    }
     HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const;
     HWND ShownMenu() const { return ShownWindow(L"#32768", L""); }
     // The visible check window: message boxes may carry the same caption, but no word box.
-    HWND CheckWindow() const { return ShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
-    HWND WaitForCheckWindow() const { return WaitForShownWindow(L"#32770", kCheckWindowCaption, kIdWordBox); }
+    HWND CheckWindow() const { return ShownWindow(kDialogClass, kCheckWindowCaption, kIdWordBox); }
+    HWND WaitForCheckWindow() const { return WaitForShownWindow(kDialogClass, kCheckWindowCaption, kIdWordBox); }
     bool WaitUntilNoCheckWindow() const {
         return WaitUntil([&] { return CheckWindow() == nullptr; });
     }
@@ -101,10 +103,11 @@ private:
     HWND host_ = nullptr;
 };
 
-// Whether the shell holds a notification icon with this window and identifier.
-bool TrayIconExists(HWND window, UINT id);
+// Whether the shell holds the program's notification icon for this host window.
+bool TrayIconExists(HWND host);
 
-std::wstring WindowText(HWND window);
+// The full path of a path given relative to the current folder, or as a Linux path.
+std::wstring FullPath(const std::wstring& path);
 
 // The check window's controls.
 std::vector<std::wstring> ListEntries(HWND checkWindow);
@@ -125,7 +128,7 @@ public:
     // Waits for at least `count` command lines logged, then for the program (through one of
     // its windows) to finish what it was doing and for every recorder to end, so that a stray
     // extra launch is logged too; the lines logged.
-    std::vector<std::string> WaitForCommandLines(HWND programWindow, std::size_t count = 1) const;
+    std::vector<std::wstring> WaitForCommandLines(HWND programWindow, std::size_t count = 1) const;
 
 private:
     struct SavedValue {

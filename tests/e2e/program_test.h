@@ -22,7 +22,7 @@ inline void ExpectCentredWithFixedFrameAndCloseBoxOnly(HWND window) {
               WS_CAPTION | WS_SYSMENU);
 }
 
-class ProgramE2E : public testing::Test {
+class ProgramE2E : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(program_.Host(), nullptr) << "waited for the program's host window"; }
     // A left click on the icon, then the check window it shows.

@@ -17,12 +17,6 @@ namespace {
 
 using namespace morvane::e2e;
 
-std::wstring FullPath(const std::wstring& path) {
-    wchar_t full[MAX_PATH * 4];
-    const DWORD length = GetFullPathNameW(path.c_str(), MAX_PATH * 4, full, nullptr);
-    return length ? std::wstring(full, length) : path;
-}
-
 // Runs `import` on the display for the part of the screen that shows the window, with a small
 // margin for its frame, and waits for the finished picture (the Linux program's process
 // handle cannot be waited on, so the file is watched instead).

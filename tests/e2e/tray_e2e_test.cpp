@@ -7,19 +7,29 @@
 namespace morvane::e2e {
 namespace {
 
-constexpr UINT kIconId = 125;
-
 using TrayE2E = ProgramE2E;
+
+// After the menu's Exit: the icon, the host window and the check window go at once, but
+// `left` (About or a message box that a tray command shows) stays, and the program runs on,
+// until the user closes it.
+void ExpectExitLeavesOpen(const RunningProgram& program, HWND host, HWND left) {
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(host); })) << "waited for Exit to destroy the host window";
+    EXPECT_FALSE(TrayIconExists(host));
+    EXPECT_EQ(program.CheckWindow(), nullptr);
+    WaitUntilIdle(left);
+    EXPECT_TRUE(IsWindowVisible(left)) << "Exit closed a window the user had open";
+    EXPECT_FALSE(program.WaitForExit(0)) << "Exit ended the program under an open window";
+}
 
 // One run walks the icon and its menu as a user would: only the left button's release or a
 // menu choice shows anything; left clicks show the window modeless and unload it; Show
 // leaves a shown window as it is and otherwise shows it modally; after the close box the
-// next click only clears the flag; Exit while About is open ends the program.
+// next click only clears the flag; Exit while About is open leaves About until it is closed.
 TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExitsWhileAboutIsOpen) {
     const HWND host = program_.Host();
     EXPECT_FALSE(IsWindowVisible(host));
     EXPECT_EQ(WindowText(host), L"Morvane");
-    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon";
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon";
     for (const LPARAM event : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE, WM_RBUTTONDOWN})
         EXPECT_TRUE(program_.IconEventHandled(event)) << event;
     program_.RightClick();
@@ -40,10 +50,10 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
     NOTIFYICONDATAW icon{};
     icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
     icon.hWnd = host;
-    icon.uID = kIconId;
+    icon.uID = kTrayIconId;
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
     PostMessageW(host, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon to come back";
+    EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon to come back";
 
     HWND window = OpenCheckWindow();
     ASSERT_NE(window, nullptr) << "waited for the check window";
@@ -89,13 +99,12 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
         ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
         const auto lines = shell.WaitForCommandLines(host);
         ASSERT_EQ(lines.size(), 1u);
-        // The path as the program forms it: its directory, then "\ReadMe.txt" (ASCII, as the log then is).
-        const std::wstring readMe = folder_.File(L"ReadMe.txt");
-        EXPECT_NE(lines[0].find(std::string(readMe.begin(), readMe.end())), std::string::npos) << lines[0];
-        EXPECT_EQ(program_.ShownWindow(L"#32770", L"Corrupted Installation"), nullptr);
+        // The path as the program forms it: its directory, then "\ReadMe.txt".
+        EXPECT_NE(lines[0].find(folder_ / L"ReadMe.txt"), std::wstring::npos) << lines[0];
+        EXPECT_EQ(program_.ShownWindow(kDialogClass, L"Corrupted Installation"), nullptr);
         folder_.Remove(L"ReadMe.txt");
         ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kReadMe));
-        const HWND box = program_.WaitForShownWindow(L"#32770", L"Corrupted Installation");
+        const HWND box = program_.WaitForShownWindow(kDialogClass, L"Corrupted Installation");
         ASSERT_NE(box, nullptr) << "waited for the missing read-me's box";
         EXPECT_NE(GetDlgItem(box, 1088), nullptr);  // the information icon
         EXPECT_EQ(program_.AnswerMessageBox(L"Corrupted Installation"),
@@ -104,6 +113,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
         EXPECT_EQ(shell.WaitForCommandLines(host).size(), 1u);
     }
 
+    ASSERT_NE(OpenCheckWindow(), nullptr) << "waited for the check window";
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kAbout));
     const HWND about = program_.WaitForShownWindow(nullptr, L"About Morvane");
     ASSERT_NE(about, nullptr) << "waited for the About dialog";
@@ -111,34 +121,44 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
     for (const wchar_t* text : {L"Morvane", L"Version 1.0.0"})
         EXPECT_NE(FindWindowExW(about, nullptr, nullptr, text), nullptr) << "no label " << text;
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kExit));  // handled inside the dialog's loop
-    EXPECT_TRUE(program_.WaitForExit()) << "waited for Exit to end the program";
+    ExpectExitLeavesOpen(program_, host, about);
+    PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(program_.WaitForExit()) << "waited for the program to end once About was closed";
     EXPECT_EQ(program_.ExitCode(), 0u);
-    EXPECT_FALSE(TrayIconExists(host, kIconId));
 }
 
-// Exit with the check window shown either way, and what installers, the Restart Manager and a
-// sign-out send: the program agrees to end the session, runs on when the ending is
-// cancelled, and otherwise ends as Exit ends it.
-TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSessionEndDoesNot) {
+// Exit and what installers, the Restart Manager and a sign-out send, with the check window
+// shown either way and About or the missing read-me's box open over it: the program agrees to
+// end the session and runs on when the ending is cancelled. Exit leaves About or the box open
+// until the user closes it, then the program ends; the others end everything at once.
+TEST(EndingE2E, ExitLeavesAnOpenAboutOrBoxUntilClosedButEveryEndingMessageEndsEverythingAtOnce) {
     constexpr UINT kMenuExit = 0;
+    enum class Open { kNothing, kAbout, kReadMeBox };
     const struct {
         const char* name;
-        bool shownFromMenu;
+        bool shownFromMenu;  // the check window shown modally by Show, else by a left click
+        Open open;           // what a later tray command shows over it
         UINT message;
         WPARAM first;
         LPARAM last;
-    } endings[] = {{"Exit", false, kMenuExit, 0, 0},
-                   {"Exit from a menu opened inside the modal window's loop", true, kMenuExit, 0, 0},
-                   {"WM_CLOSE", false, WM_CLOSE, 0, 0},
-                   {"Restart Manager", false, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
-                   {"sign-out", false, WM_ENDSESSION, TRUE, static_cast<LPARAM>(ENDSESSION_LOGOFF)},
-                   {"shutdown", false, WM_ENDSESSION, TRUE, 0}};
+    } endings[] = {{"Exit", false, Open::kNothing, kMenuExit, 0, 0},
+                   {"Exit from a menu opened inside the modal window's loop", true, Open::kNothing, kMenuExit, 0, 0},
+                   {"Exit with About open over the modal window", true, Open::kAbout, kMenuExit, 0, 0},
+                   {"Exit with the read-me's box open", false, Open::kReadMeBox, kMenuExit, 0, 0},
+                   {"WM_CLOSE with About open", false, Open::kAbout, WM_CLOSE, 0, 0},
+                   {"Restart Manager with the read-me's box open", false, Open::kReadMeBox, WM_ENDSESSION, TRUE,
+                    ENDSESSION_CLOSEAPP},
+                   {"sign-out with About open over the modal window", true, Open::kAbout, WM_ENDSESSION, TRUE,
+                    static_cast<LPARAM>(ENDSESSION_LOGOFF)},
+                   {"shutdown", false, Open::kNothing, WM_ENDSESSION, TRUE, 0}};
     ScenarioFolder folder;
+    folder.Remove(L"ReadMe.txt");
     for (const auto& ending : endings) {
+        SCOPED_TRACE(ending.name);
         RunningProgram program(folder);
         const HWND host = program.Host();
         ASSERT_NE(host, nullptr) << "waited for the host window";
-        ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host, kIconId); })) << "waited for the icon";
+        ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon";
         DWORD_PTR answer = FALSE;
         if (ending.message == WM_CLOSE) {  // once: the session's end asked, then cancelled
             ASSERT_TRUE(SendMessageTimeoutW(host, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
@@ -147,17 +167,35 @@ TEST(EndingE2E, ExitAndEveryEndingMessageEndItWithTheWindowShownButACancelledSes
             SendMessageTimeoutW(host, WM_ENDSESSION, FALSE, 0, SMTO_ABORTIFHUNG, kPatience, &answer);
             EXPECT_TRUE(program.IconEventHandled(WM_MOUSEMOVE));
             EXPECT_FALSE(program.WaitForExit(0)) << "ended although the session's end was cancelled";
-            EXPECT_TRUE(TrayIconExists(host, kIconId));
+            EXPECT_TRUE(TrayIconExists(host));
         }
         if (ending.shownFromMenu) ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kShow));
         else program.LeftClick();
         ASSERT_NE(program.WaitForCheckWindow(), nullptr) << "waited for the check window";
-        if (ending.message == kMenuExit) ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
-        else SendMessageTimeoutW(host, ending.message, ending.first, ending.last, SMTO_ABORTIFHUNG, kPatience, &answer);
-        EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end after " << ending.name;
-        EXPECT_EQ(program.ExitCode(), 0u) << ending.name;
-        EXPECT_FALSE(IsWindow(host)) << ending.name;
-        EXPECT_FALSE(TrayIconExists(host, kIconId)) << ending.name;
+        HWND open = nullptr;
+        if (ending.open == Open::kAbout) {
+            ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kAbout));
+            open = program.WaitForShownWindow(nullptr, L"About Morvane");
+        } else if (ending.open == Open::kReadMeBox) {
+            ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kReadMe));
+            open = program.WaitForShownWindow(kDialogClass, L"Corrupted Installation");
+        }
+        ASSERT_EQ(open != nullptr, ending.open != Open::kNothing) << "waited for About or the box";
+
+        if (ending.message != kMenuExit) {
+            SendMessageTimeoutW(host, ending.message, ending.first, ending.last, SMTO_ABORTIFHUNG, kPatience, &answer);
+        } else {
+            ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
+            if (open) {
+                ExpectExitLeavesOpen(program, host, open);
+                if (ending.open == Open::kAbout) PostMessageW(open, WM_COMMAND, IDOK, 0);
+                else EXPECT_TRUE(program.AnswerMessageBox(L"Corrupted Installation")) << "waited to answer the box";
+            }
+        }
+        EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end";
+        EXPECT_EQ(program.ExitCode(), 0u);
+        EXPECT_FALSE(IsWindow(host));
+        EXPECT_FALSE(TrayIconExists(host));
     }
 }
 

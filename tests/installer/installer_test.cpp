@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,12 +19,13 @@ namespace morvane::installer {
 namespace {
 
 using e2e::RunningProgram;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
 
 // The product family: fixed for good, so that every later package upgrades every earlier one.
 constexpr wchar_t kUpgradeCode[] = L"{45368EA4-B946-48F1-A42D-7F79633615D9}";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr UINT kIconId = 125;
 constexpr char kEditedSettings[] = "[Options]\r\nMaxSuggestions=3\r\n";
 const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"Morvane.dictionary", L"Morvane.dictionary.copyright",
                                               L"ReadMe.txt", L"Settings.ini"};
@@ -42,15 +40,6 @@ std::wstring KnownFolder(int csidl) {
 }
 std::wstring Installed(const std::wstring& name) { return KnownFolder(CSIDL_PROGRAM_FILES) + L"\\Morvane\\" + name; }
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
-std::optional<std::string> ReadFile(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
-}
 
 std::optional<std::wstring> RegistryText(const std::wstring& key, const wchar_t* name) {
     wchar_t data[2048];
@@ -84,7 +73,7 @@ DWORD Msiexec(const std::wstring& arguments) {
     if (WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &status);
     } else {
-        ADD_FAILURE() << "waited 5 minutes for msiexec " << testing::PrintToString(arguments);
+        ADD_FAILURE() << "waited 5 minutes for msiexec " << ::testing::PrintToString(arguments);
         TerminateProcess(process.hProcess, 1);
     }
     CloseHandle(process.hThread);
@@ -114,7 +103,7 @@ std::vector<std::wstring> StartMenuShortcutTargets() {
         if (file) file->Release();
         if (link) link->Release();
         EXPECT_NE(GetFileAttributesW(icon), INVALID_FILE_ATTRIBUTES)
-            << "the shortcut's icon " << testing::PrintToString(icon);
+            << "the shortcut's icon " << ::testing::PrintToString(icon);
         targets.push_back(CharLowerW(target));
     }
     return targets;
@@ -122,18 +111,18 @@ std::vector<std::wstring> StartMenuShortcutTargets() {
 
 void ExpectShippedFilesInstalled(const std::vector<std::wstring>& names) {
     for (const auto& name : names) {
-        const auto shipped = ReadFile(packages.shippedFolder + L"\\" + name);
-        ASSERT_TRUE(shipped) << "the test found no shipped " << testing::PrintToString(name);
-        const auto installed = ReadFile(Installed(name));
+        const auto shipped = ReadFileBytes(packages.shippedFolder + L"\\" + name);
+        ASSERT_TRUE(shipped) << "the test found no shipped " << ::testing::PrintToString(name);
+        const auto installed = ReadFileBytes(Installed(name));
         const char* what = installed ? " differs from" : " is missing, unlike";
-        EXPECT_TRUE(installed == shipped) << testing::PrintToString(name) << what << " the shipped file";
+        EXPECT_TRUE(installed == shipped) << ::testing::PrintToString(name) << what << " the shipped file";
     }
 }
 
 // Waits for a running Morvane to end, its icon removed with it.
 void ExpectEndedWithoutIcon(const RunningProgram& program) {
     EXPECT_TRUE(program.WaitForExit()) << "waited for the running Morvane to end";
-    EXPECT_FALSE(e2e::TrayIconExists(program.Host(), kIconId));
+    EXPECT_FALSE(e2e::TrayIconExists(program.Host()));
 }
 
 // The installed program started from its folder shows its icon; WM_CLOSE ends it and
@@ -142,7 +131,7 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
     std::vector<std::wstring> entries;
     RunningProgram program(Installed(L"Morvane.exe"));
     const HWND host = program.Host();
-    EXPECT_TRUE(host && e2e::WaitUntil([&] { return e2e::TrayIconExists(host, kIconId); }))
+    EXPECT_TRUE(host && e2e::WaitUntil([&] { return e2e::TrayIconExists(host); }))
         << "waited for the installed program's host window and icon";
     if (!host) return entries;
     if (!word.empty()) {
@@ -201,14 +190,14 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
     const std::vector<std::wstring> restored{L"Morvane.dictionary", L"ReadMe.txt"};
     for (const auto& name : restored) ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
-    WriteFile(Installed(L"Settings.ini"), kEditedSettings);
+    WriteFileBytes(Installed(L"Settings.ini"), kEditedSettings);
     MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
     ASSERT_EQ(MsiReinstallProductW(products[0].c_str(), REINSTALLMODE_FILEMISSING | REINSTALLMODE_FILEOLDERVERSION |
                                                             REINSTALLMODE_MACHINEDATA | REINSTALLMODE_USERDATA |
                                                             REINSTALLMODE_SHORTCUT),
               static_cast<UINT>(ERROR_SUCCESS));
     ExpectShippedFilesInstalled(restored);
-    EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
+    EXPECT_EQ(ReadFileBytes(Installed(L"Settings.ini")), kEditedSettings);
     const auto checked = RunInstalledProgram(L"recieve");  // with the edited limit of 3 suggestions
     ASSERT_EQ(checked.size(), 3u);
     EXPECT_EQ(checked[0], L"receive");
@@ -218,11 +207,14 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
     ExpectShippedFilesInstalled(kShippedFiles);
 
-    // The upgrade ends the running program, replaces the product and keeps the edited settings.
-    WriteFile(Installed(L"Settings.ini"), kEditedSettings);
+    // The upgrade ends the running program, About open in it and all, replaces the product and
+    // keeps the edited settings.
+    WriteFileBytes(Installed(L"Settings.ini"), kEditedSettings);
     {
         RunningProgram running(program);
         ASSERT_NE(running.Host(), nullptr) << "waited for the installed program's host window";
+        ASSERT_TRUE(running.ChooseMenuItem(RunningProgram::kAbout));
+        ASSERT_NE(running.WaitForShownWindow(nullptr, L"About Morvane"), nullptr) << "waited for About";
         Install(packages.next);
         ExpectEndedWithoutIcon(running);
     }
@@ -230,7 +222,7 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     ASSERT_EQ(upgraded.size(), 1u);
     EXPECT_EQ(RegistryText(kUninstallKey + products[0], L"DisplayName"), std::nullopt) << "the old entry stayed";
     ExpectProgramListEntry(upgraded[0], packages.nextVersion);
-    EXPECT_EQ(ReadFile(Installed(L"Settings.ini")), kEditedSettings);
+    EXPECT_EQ(ReadFileBytes(Installed(L"Settings.ini")), kEditedSettings);
     ExpectShippedFilesInstalled(
         {L"Morvane.exe", L"Morvane.dictionary", L"ReadMe.txt", L"Morvane.dictionary.copyright"});
     EXPECT_EQ(StartMenuShortcutTargets().size(), 1u);
@@ -238,7 +230,7 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
 
     {
         RunningProgram running(program);
-        ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconExists(running.Host(), kIconId); }))
+        ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::TrayIconExists(running.Host()); }))
             << "waited for the installed program's icon";
         EXPECT_EQ(Msiexec(L"/x " + upgraded[0] + L" /qn"), 0u);
         ExpectEndedWithoutIcon(running);
@@ -249,19 +241,14 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
 }  // namespace
 }  // namespace morvane::installer
 
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
+int wmain(int argc, wchar_t** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
     if (argc != 6) {
         fprintf(stderr, "usage: installer_tests PACKAGE VERSION NEXT_PACKAGE NEXT_VERSION SHIPPED_FOLDER\n");
         return 2;
     }
-    std::wstring arguments[5];  // the versions (second and fourth) as given, the paths made full
-    for (int i = 0; i < 5; ++i) {
-        wchar_t full[MAX_PATH * 4];
-        const std::wstring text(argv[i + 1], argv[i + 1] + strlen(argv[i + 1]));
-        arguments[i] = i % 2 ? text : std::wstring(full, GetFullPathNameW(text.c_str(), MAX_PATH * 4, full, nullptr));
-    }
-    morvane::installer::packages = {arguments[0], arguments[1], arguments[2], arguments[3], arguments[4]};
+    using morvane::e2e::FullPath;  // the paths made full, the versions as given
+    morvane::installer::packages = {FullPath(argv[1]), argv[2], FullPath(argv[3]), argv[4], FullPath(argv[5])};
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const int status = RUN_ALL_TESTS();
     CoUninitialize();

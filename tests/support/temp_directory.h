@@ -1,15 +1,32 @@
 #pragma once
-// A directory of its own for one test, removed with everything in it at the end.
+// A directory of its own for one test, removed with everything in it at the end, and whole
+// files read and written.
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace morvane::testing {
+
+// Reads a whole file; nullopt when it cannot be read.
+inline std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Writes the bytes to the file, replacing it.
+inline void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
+        throw std::runtime_error("cannot write a test file");
+    }
+}
 
 class TempDirectory {
 public:
@@ -22,8 +39,12 @@ public:
         std::filesystem::create_directory(path_);
     }
     ~TempDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        // A program the test started may hold a file of it for a moment after it has ended.
+        for (int attempt = 0; attempt < 300; ++attempt, Sleep(10)) {
+            std::error_code error;
+            std::filesystem::remove_all(path_, error);
+            if (!error) return;
+        }
     }
     TempDirectory(const TempDirectory&) = delete;
     TempDirectory& operator=(const TempDirectory&) = delete;
@@ -32,12 +53,10 @@ public:
     std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
     // Writes the bytes to the file name (below the directory), replacing it; returns its path.
     std::wstring Write(const std::wstring& name, std::string_view bytes) const {
-        std::ofstream file(std::filesystem::path(*this / name), std::ios::binary);
-        if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
-            throw std::runtime_error("cannot write a test file");
-        }
+        WriteFileBytes(*this / name, bytes);
         return *this / name;
     }
+    void Remove(const std::wstring& name) const { DeleteFileW((*this / name).c_str()); }
     std::wstring MakeDirectory(const std::wstring& name) const {
         std::filesystem::create_directory(*this / name);
         return *this / name;
@@ -46,11 +65,5 @@ public:
 private:
     std::wstring path_;
 };
-
-// Reads a whole file; empty when it cannot be read.
-inline std::string ReadFileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 }  // namespace morvane::testing

@@ -14,6 +14,7 @@
 
 #include "support/unique_handle.h"
 #include "support/window_dpi.h"
+#include "tests/support/window_search.h"
 #include "ui/about/about_layout.h"
 
 namespace morvane {
@@ -31,23 +32,20 @@ struct Run {
 
 constexpr int kTickMs = 20, kPatienceTicks = 30000 / kTickMs;
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[4096];
-    return std::wstring(text, GetWindowTextW(window, text, 4096));
-}
+using testing::kDialogClass;
+using testing::WindowText;
 
-// A visible dialog of this thread with the caption, owned by owner when given.
-HWND FindOurDialog(const wchar_t* caption, HWND owner = nullptr) {
-    const HWND found = FindWindowW(L"#32770", caption);
-    const bool ours = found && GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId();
-    return ours && IsWindowVisible(found) && (!owner || GetWindow(found, GW_OWNER) == owner) ? found : nullptr;
+HWND ShownAbout() { return testing::FindShownWindow(GetCurrentProcessId(), kDialogClass, L"About Morvane"); }
+// The System Information message box.
+HWND ShownBox() {
+    return testing::FindShownWindow(GetCurrentProcessId(), kDialogClass, L"Morvane", testing::kMessageBoxTextId);
 }
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_run.dialog) g_run.dialog = FindOurDialog(L"About Morvane");
+    if (!g_run.dialog) g_run.dialog = ShownAbout();
     if (!g_run.dialog) return;
     if (++g_run.ticks > kPatienceTicks) {  // ends whatever is still open, so that no test hangs
-        if (const HWND box = FindOurDialog(L"Morvane", g_run.dialog)) EndDialog(box, IDOK);
+        if (const HWND box = ShownBox()) EndDialog(box, IDOK);
         EndDialog(g_run.dialog, IDOK);
         return;
     }
@@ -136,10 +134,10 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
     RunDialog({[](HWND dialog) {
                    // The thanks, ending with a colon, then three sources with their addresses.
                    const std::wstring source = L"\r\n[^\r\n]*https://[^\r\n]*";
-                   EXPECT_TRUE(std::regex_match(TextOf(GetDlgItem(dialog, kIdDescription)),
+                   EXPECT_TRUE(std::regex_match(WindowText(GetDlgItem(dialog, kIdDescription)),
                                                 std::wregex(L"[^\r\n]*:" + source + source + source)));
-                   EXPECT_EQ(TextOf(GetDlgItem(dialog, kIdDisclaimer)).rfind(L"Warning:", 0), 0u);
-                   EXPECT_EQ(TextOf(GetDlgItem(dialog, kIdVersion)), L"Version 1.0.0");
+                   EXPECT_EQ(WindowText(GetDlgItem(dialog, kIdDisclaimer)).rfind(L"Warning:", 0), 0u);
+                   EXPECT_EQ(WindowText(GetDlgItem(dialog, kIdVersion)), L"Version 1.0.0");
 
                    std::vector<int> tabOrder;
                    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -184,14 +182,16 @@ TEST(AboutDialog, ShowsItsControlsInTabOrderAndInTheirPlacesAndTellsWhenSystemIn
                    return true;
                },
                [](HWND dialog) {
-                   const HWND box = FindOurDialog(L"Morvane", dialog);
+                   const HWND box = ShownBox();
                    if (!box) return false;
-                   EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)), L"System Information Is Unavailable At This Time");
+                   EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+                   EXPECT_EQ(WindowText(GetDlgItem(box, testing::kMessageBoxTextId)),
+                             L"System Information Is Unavailable At This Time");
                    PostMessageW(box, WM_COMMAND, IDOK, 0);
                    return true;
                },
                [](HWND dialog) {
-                   if (FindOurDialog(L"Morvane", dialog)) return false;
+                   if (ShownBox()) return false;
                    EXPECT_TRUE(IsWindowVisible(dialog));
                    PressKey(dialog, VK_ESCAPE);
                    return true;

@@ -132,7 +132,7 @@ TEST(StartProgram, StartsTheQuotedPathNotAProgramNamedByItsFirstWordAndRefusesWh
         ASSERT_TRUE(CopyFileW((ApplicationDirectory() + L"\\shell_recorder.exe").c_str(), copy.c_str(), FALSE));
     ASSERT_TRUE(StartProgram(program));
     std::string log;
-    for (int i = 0; i < 3000 && (log = testing::ReadFileBytes(program + L".log")).empty(); ++i) Sleep(10);
+    for (int i = 0; i < 3000 && (log = testing::ReadFileBytes(program + L".log").value_or("")).empty(); ++i) Sleep(10);
     // The temporary directory's path is plain ASCII, as is the log then.
     EXPECT_EQ(log, "\"" + std::string(program.begin(), program.end()) + "\"\n") << "waited 30 s for the log";
     EXPECT_FALSE(FileExists(decoy + L".log"));

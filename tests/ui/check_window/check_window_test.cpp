@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "res/resource_ids.h"
+#include "tests/support/window_search.h"
 #include "ui/check_window/button_picture.h"
 #include "ui/check_window/check_window.h"
 #include "ui/check_window/web_search_address.h"
@@ -78,9 +79,7 @@ TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
 SpellingState g_spelling;
 
 HWND FindCheckWindow() {
-    const HWND found = FindWindowW(L"#32770", kCheckWindowCaption);
-    const bool ours = found && GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId();
-    return ours && IsWindowVisible(found) && GetDlgItem(found, kIdWordBox) ? found : nullptr;
+    return testing::FindShownWindow(GetCurrentProcessId(), testing::kDialogClass, kCheckWindowCaption, kIdWordBox);
 }
 
 void PumpWaitingMessages() {

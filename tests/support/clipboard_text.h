@@ -1,0 +1,29 @@
+#pragma once
+// The clipboard's UTF-16 text read with plain system calls, not through the program's library.
+#include <windows.h>
+
+#include <cwchar>
+#include <stdexcept>
+#include <string>
+
+namespace morvane::test {
+
+// CF_UNICODETEXT up to its first zero (empty when there is none). The system's clipboard
+// manager may hold the clipboard for a moment after a change: opening is retried for up to
+// five seconds before the clipboard is reported busy.
+inline std::wstring RawUnicodeText() {
+    for (int attempt = 0; !OpenClipboard(nullptr); ++attempt, Sleep(10)) {
+        if (attempt == 500) throw std::runtime_error("the clipboard stayed busy");
+    }
+    std::wstring text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+}  // namespace morvane::test

@@ -1,0 +1,56 @@
+#pragma once
+// Windows found and read as a user sees them, in this process or in a program the test
+// started: by class, caption and a child control, and their texts.
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace morvane::testing {
+
+inline constexpr wchar_t kDialogClass[] = L"#32770";  // dialogs and message boxes
+inline constexpr int kMessageBoxTextId = 0xFFFF;      // the static control holding a box's text
+
+// The window's text, read by a message, so that a control of another process answers too.
+inline std::wstring WindowText(HWND window) {
+    wchar_t text[4096];
+    const LRESULT length = SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text, static_cast<std::size_t>(std::max<LRESULT>(0, length)));
+}
+
+inline std::wstring ClassName(HWND window) {
+    wchar_t name[256];
+    return std::wstring(name, static_cast<std::size_t>(GetClassNameW(window, name, 256)));
+}
+
+// The first top-level window of the process that is `wanted`.
+inline HWND FindWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>& wanted;
+        HWND found = nullptr;
+    } search{processId, wanted};
+    EnumWindows(
+        [](HWND window, LPARAM data) WINAPI -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.processId && s.wanted(window)) s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// A visible top-level window of the process with this class (nullptr: any) and caption, and,
+// unless childId is 0, a child with that identifier.
+inline HWND FindShownWindow(DWORD processId, const wchar_t* windowClass, const std::wstring& caption,
+                            int childId = 0) {
+    return FindWindowOf(processId, [&](HWND w) {
+        return IsWindowVisible(w) && (!windowClass || ClassName(w) == windowClass) && WindowText(w) == caption &&
+               (childId == 0 || GetDlgItem(w, childId));
+    });
+}
+
+}  // namespace morvane::testing
