@@ -1,8 +1,8 @@
 #!/bin/sh
 # Validates a Morvane installer package without installing it (the 32-bit one cannot be
 # installed here): its tables, file list, version, product family, the settings file kept by
-# repair and upgrade, that every component's key path exists, and the custom action that
-# ends a running Morvane.
+# repair and upgrade, that every component's key path exists, the custom action that ends a
+# running Morvane, and the feature that puts the Morvane folder on PATH.
 # Usage: tools/check-msi.sh PACKAGE x86|x64 VERSION
 set -eu
 msi=$1 arch=$2 version=$3
@@ -17,13 +17,13 @@ case $arch in x86) template="Intel;1033" bits=0 ;; x64) template="x64;1033" bits
 msiinfo suminfo "$msi" | grep -qx "Template: $template" || fail "not an $arch package"
 
 tables=$(msiinfo tables "$msi" | tr '\n' ' ')
-for t in Component Directory Feature FeatureComponents File Icon InstallExecuteSequence \
+for t in Component Directory Environment Feature FeatureComponents File Icon InstallExecuteSequence \
          Media Property Registry Shortcut Upgrade; do
   case " $tables " in *" $t "*) ;; *) fail "no $t table" ;; esac
 done
 
 files=$(column File 3)
-expected="Morvane.dictionary Morvane.dictionary.copyright Morvane.exe ReadMe.txt Settings.ini "
+expected="Morvane.dictionary Morvane.dictionary.copyright Morvane.exe ReadMe.txt Settings.ini morvane-check.exe "
 [ "$files" = "$expected" ] || fail "files are '$files', not '$expected'"
 [ "$(property ProductVersion)" = "$version" ] || fail "version $(property ProductVersion), not $version"
 [ "$(property ProductName)" = Morvane ] || fail "product name $(property ProductName)"
@@ -32,13 +32,13 @@ expected="Morvane.dictionary Morvane.dictionary.copyright Morvane.exe ReadMe.txt
   fail "the product family's upgrade code changed: $(property UpgradeCode)"
 [ "$(column Shortcut 3)" = "Morvane " ] || fail "the Start menu shortcut is not one named Morvane"
 
-# Each component: its key path is a file of the package, or a registry row when bit 4 says so;
-# 64-bit components in the x64 package only.
+# Each component: its key path is a file of the package, a registry row when bit 4 says so, or
+# none (its folder); 64-bit components in the x64 package only.
 file_keys=" $(column File 1)"
 registry_keys=" $(column Registry 1)"
 table Component | awk -F '\t' -v files="$file_keys" -v registry="$registry_keys" -v bits=$bits '
   { keys = (int($4 / 4) % 2) ? registry : files
-    if (index(keys, " " $6 " ") == 0) { print "component " $1 " has no key path \"" $6 "\""; bad = 1 }
+    if ($6 != "" && index(keys, " " $6 " ") == 0) { print "component " $1 " has no key path \"" $6 "\""; bad = 1 }
     if ((int($4 / 256) % 2) * 256 != bits) { print "component " $1 " is of the other architecture"; bad = 1 } }
   END { exit bad }' >&2 || fail "components above"
 
@@ -64,6 +64,21 @@ case $(file -b "$dll") in "$kind"*) ;; *) fail "the custom action is not an $arc
 x86_64-w64-mingw32-objdump -p "$dll" 2>/dev/null | grep -q '^[[:space:]]*\[ *[0-9]*\] CloseRunningMorvane$' ||
   fail "the custom action DLL does not export CloseRunningMorvane by that name"
 rm -f "$dll"
+
+# morvane-check beside Morvane.exe, in the main feature; the feature "Command line", installed
+# by default, appends the folder to the machine's PATH and takes it out again on removal.
+feature_of() { table FeatureComponents | awk -F '\t' -v c="$1" '$2 == c { print $1 }'; }
+component_of_file() { table File | awk -F '\t' -v f="$1" '$3 == f { print $2 }'; }
+[ "$(feature_of "$(component_of_file morvane-check.exe)")" = Main ] ||
+  fail "morvane-check.exe is not installed with the main feature"
+[ "$(table Environment | cut -f 2-)" = "=-*PATH	[~];[INSTALLDIR]	CommandLinePath" ] ||
+  fail "the PATH row is not the one that appends the Morvane folder: $(table Environment | cut -f 2-)"
+[ "$(feature_of CommandLinePath)" = CommandLine ] || fail "PATH is not set by the feature CommandLine"
+[ "$(table Feature | awk -F '\t' '$1 == "CommandLine" { print $3 "/" $6 }')" = "Command line/1" ] ||
+  fail "the feature CommandLine is not \"Command line\", installed by default"
+for action in WriteEnvironmentStrings RemoveEnvironmentStrings; do
+  [ -n "$(sequence $action)" ] || fail "$action is not in the install sequence"
+done
 
 [ $status -ne 0 ] || echo "$(basename "$msi"): $arch package of Morvane $version; files: $files"
 exit $status
