@@ -312,6 +312,11 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         status = CheckWords(*options, dictionary.Words(), limit, context);
     } else {
         const std::u16string path = options->personalWords.value_or(context.personalWordsPath);
+        if (path.empty()) {  // never a file beside the program or in the current folder instead
+            context.err << "morvane-check: there is no place for the personal word list: the environment variable "
+                           "APPDATA, which names the user's data folder, is not set; name a list with -p FILE\n";
+            return 2;
+        }
         PersonalWords personal;
         if (!LoadPersonalWords(path, personal, context)) return 2;
         if (options->mode == Mode::List) {

@@ -17,7 +17,7 @@ struct CheckCommandContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    std::u16string personalWordsPath;  // when no -p names one
+    std::u16string personalWordsPath;  // when no -p names one; empty when there is no place for it (no APPDATA)
     // Saves the personal word list's file text at a path, whole or not at all (the program
     // merges it with the words the file holds by then); returns why it failed, or the empty text.
     std::function<std::u16string(const std::u16string& path, std::string_view bytes)> replaceFile;

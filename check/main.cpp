@@ -5,18 +5,18 @@
 #include "platform.h"
 
 int main(int argc, char** argv) {
-    morvane::UseBinaryStandardStreams();
     std::ios::sync_with_stdio(false);
     std::cin.tie(nullptr);  // answers are flushed when they are due (RunCheckCommand), not before every read
-    morvane::ConsoleHost host;
-    morvane::CheckCommandContext context{host,      morvane::ExecutableDirectory(), morvane::kPathSeparator,
-                                         std::cin,  std::cout,
-                                         std::cerr, morvane::DefaultPersonalWordsPath(),
+    morvane::StandardStreams streams;
+    morvane::ConsoleHost host(&streams.Err());
+    morvane::CheckCommandContext context{host,         morvane::ExecutableDirectory(), morvane::kPathSeparator,
+                                         streams.In(), streams.Out(),
+                                         streams.Err(), morvane::DefaultPersonalWordsPath(),
                                          morvane::SavePersonalWordsFile};
     try {
         return morvane::RunCheckCommand(morvane::CommandLineArguments(argc, argv), context);
     } catch (const std::exception& e) {
-        std::cerr << "morvane-check: " << e.what() << '\n';
+        streams.Err() << "morvane-check: " << e.what() << '\n';
         return 2;
     }
 }

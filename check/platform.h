@@ -1,5 +1,7 @@
 #pragma once
 // What morvane-check needs from the operating system, one file per platform.
+#include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,10 +11,10 @@
 namespace morvane {
 
 // Files and text as the platform keeps them. ShowMessage writes the title and the text to
-// standard error: the tool has no windows.
+// messages, standard error by default: the tool has no windows.
 class ConsoleHost : public DictionaryHost {
 public:
-    ConsoleHost();
+    explicit ConsoleHost(std::ostream* messages = nullptr);
     bool FileExists(const std::u16string& path) override;
     FileReadResult ReadWholeFile(const std::u16string& path) override;
 #if !defined(_WIN32)
@@ -23,6 +25,7 @@ public:
 
 private:
     AnsiCodePage codePage_;
+    std::ostream* messages_;
 };
 
 // The directory that holds the running program, without a trailing separator.
@@ -31,10 +34,26 @@ std::u16string ExecutableDirectory();
 extern const char16_t kPathSeparator;
 // The command line's arguments after the program's name.
 std::vector<std::u16string> CommandLineArguments(int argc, char** argv);
-// Standard input and output carry bytes exactly (no CR LF translation).
-void UseBinaryStandardStreams();
+// Standard input, output and error as UTF-8 text with LF line ends. On pipes and files they
+// carry the bytes exactly (no CR LF translation, no code page); at a Windows console they go
+// through the console's wide-character calls, and input comes a line at a time.
+class StandardStreams {
+public:
+    StandardStreams();
+    ~StandardStreams();
+    StandardStreams(const StandardStreams&) = delete;
+    StandardStreams& operator=(const StandardStreams&) = delete;
+    std::istream& In();
+    std::ostream& Out();
+    std::ostream& Err();
 
-// Where the personal word list lives when no -p names it: in the user's data folder.
+private:
+    struct ConsoleParts;
+    std::unique_ptr<ConsoleParts> console_;  // the console's streams, when there is one
+};
+
+// Where the personal word list lives when no -p names it: in the user's data folder. The
+// empty text when the environment names none (Windows without APPDATA).
 std::u16string DefaultPersonalWordsPath();
 // Held from its making to its end: the lock that every morvane-check takes to save the file
 // at path, so that another one's read, merge and replace of it never interleaves with this

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <memory>
 
 #include "platform.h"
@@ -17,7 +18,7 @@ namespace morvane {
 
 const char16_t kPathSeparator = u'/';
 
-ConsoleHost::ConsoleHost() : codePage_(AnsiCodePage::Windows1252()) {}
+ConsoleHost::ConsoleHost(std::ostream* messages) : codePage_(AnsiCodePage::Windows1252()), messages_(messages) {}
 
 bool ConsoleHost::FileExists(const std::u16string& path) {
     struct stat info {};
@@ -69,7 +70,7 @@ FileReadResult ConsoleHost::ReadWholeFileInPieces(const std::u16string& path, co
 }
 
 void ConsoleHost::ShowMessage(const std::u16string& text, const std::u16string& title, int) {
-    std::fprintf(stderr, "morvane-check: %s: %s\n", Utf16ToUtf8(title).c_str(), Utf16ToUtf8(text).c_str());
+    (messages_ ? *messages_ : std::cerr) << "morvane-check: " << Utf16ToUtf8(title) << ": " << Utf16ToUtf8(text) << '\n';
 }
 
 std::u16string ExecutableDirectory() {
@@ -87,7 +88,13 @@ std::vector<std::u16string> CommandLineArguments(int argc, char** argv) {
     return args;
 }
 
-void UseBinaryStandardStreams() {}
+// A terminal takes UTF-8 as it is.
+struct StandardStreams::ConsoleParts {};
+StandardStreams::StandardStreams() = default;
+StandardStreams::~StandardStreams() = default;
+std::istream& StandardStreams::In() { return std::cin; }
+std::ostream& StandardStreams::Out() { return std::cout; }
+std::ostream& StandardStreams::Err() { return std::cerr; }
 
 std::u16string DefaultPersonalWordsPath() {
     const char* data = std::getenv("XDG_DATA_HOME");

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
+#include "console_streams_win32.h"
 #include "platform.h"
 #include "support/app_paths.h"
 #include "support/file_operations.h"
@@ -22,7 +24,7 @@ namespace morvane {
 
 const char16_t kPathSeparator = u'\\';
 
-ConsoleHost::ConsoleHost() : codePage_(SystemAnsiCodePage()) {}
+ConsoleHost::ConsoleHost(std::ostream* messages) : codePage_(SystemAnsiCodePage()), messages_(messages) {}
 
 bool ConsoleHost::FileExists(const std::u16string& path) { return morvane::FileExists(ToWide(path)); }
 
@@ -31,7 +33,7 @@ FileReadResult ConsoleHost::ReadWholeFile(const std::u16string& path) {
 }
 
 void ConsoleHost::ShowMessage(const std::u16string& text, const std::u16string& title, int) {
-    std::fprintf(stderr, "morvane-check: %s: %s\n", Utf16ToUtf8(title).c_str(), Utf16ToUtf8(text).c_str());
+    (messages_ ? *messages_ : std::cerr) << "morvane-check: " << Utf16ToUtf8(title) << ": " << Utf16ToUtf8(text) << '\n';
 }
 
 std::u16string ExecutableDirectory() { return ToU16(ApplicationDirectory()); }
@@ -45,15 +47,50 @@ std::vector<std::u16string> CommandLineArguments(int, char**) {
     return args;
 }
 
-void UseBinaryStandardStreams() {
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
+// Each stream on its own: a console's goes through the console's calls, a pipe's or a file's
+// carries the bytes. Line ends are written as LF everywhere: a console shows it as a new line,
+// and a client reading a pipe takes it whether it expects LF or CR LF (Emacs, decoding with a
+// CR LF convention, leaves a lone LF as it is, while a CR it did not expect would stay in the
+// text); CR LF typed or sent is read as LF.
+struct StandardStreams::ConsoleParts {
+    std::unique_ptr<ConsoleInputBuffer> inBuffer;
+    std::unique_ptr<ConsoleOutputBuffer> outBuffer, errBuffer;
+    std::istream in{nullptr};
+    std::ostream out{nullptr}, err{nullptr};
+};
+
+StandardStreams::StandardStreams() : console_(std::make_unique<ConsoleParts>()) {
+    for (FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+    ConsoleParts& parts = *console_;
+    if (HANDLE input = GetStdHandle(STD_INPUT_HANDLE); IsConsole(input)) {
+        parts.inBuffer = std::make_unique<ConsoleInputBuffer>(input);
+        parts.in.rdbuf(parts.inBuffer.get());
+    }
+    if (HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE); IsConsole(output)) {
+        parts.outBuffer = std::make_unique<ConsoleOutputBuffer>(output);
+        parts.out.rdbuf(parts.outBuffer.get());
+    }
+    if (HANDLE error = GetStdHandle(STD_ERROR_HANDLE); IsConsole(error)) {
+        parts.errBuffer = std::make_unique<ConsoleOutputBuffer>(error);
+        parts.err.rdbuf(parts.errBuffer.get());
+        parts.err.setf(std::ios::unitbuf);
+    }
 }
 
+StandardStreams::~StandardStreams() {
+    if (console_->outBuffer) console_->out.flush();
+}
+
+std::istream& StandardStreams::In() { return console_->inBuffer ? console_->in : std::cin; }
+std::ostream& StandardStreams::Out() { return console_->outBuffer ? console_->out : std::cout; }
+std::ostream& StandardStreams::Err() { return console_->errBuffer ? console_->err : std::cerr; }
+
+// Never beside the program: its folder is the machine's, often not writable, and shared by
+// every user.
 std::u16string DefaultPersonalWordsPath() {
     const wchar_t* appData = _wgetenv(L"APPDATA");
-    const std::wstring folder = appData != nullptr && appData[0] != L'\0' ? appData : ApplicationDirectory();
-    return ToU16(folder + L"\\Morvane\\personal-words.txt");
+    if (appData == nullptr || appData[0] == L'\0') return u"";
+    return ToU16(std::wstring(appData) + L"\\Morvane\\personal-words.txt");
 }
 
 namespace {
