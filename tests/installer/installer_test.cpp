@@ -9,17 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "e2e/program_driver.h"
+#include "tests/support/console_program.h"
 
 namespace morvane::installer {
 namespace {
 
 using e2e::RunningProgram;
 using testing::ReadFileBytes;
+using testing::RunOverPipes;
 using testing::WriteFileBytes;
 
 // The product family: fixed for good, so that every later package upgrades every earlier one.
@@ -27,8 +30,10 @@ constexpr wchar_t kUpgradeCode[] = L"{45368EA4-B946-48F1-A42D-7F79633615D9}";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kEditedSettings[] = "[Options]\r\nMaxSuggestions=3\r\n";
-const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"Morvane.dictionary", L"Morvane.dictionary.copyright",
-                                              L"ReadMe.txt", L"Settings.ini"};
+constexpr wchar_t kEnvironmentKey[] = L"System\\CurrentControlSet\\Control\\Session Manager\\Environment";
+const std::vector<std::wstring> kShippedFiles{L"Morvane.exe",   L"morvane-check.exe",
+                                              L"Morvane.dictionary", L"Morvane.dictionary.copyright",
+                                              L"ReadMe.txt",    L"Settings.ini"};
 
 struct Packages {
     std::wstring current, version, next, nextVersion, shippedFolder;
@@ -49,6 +54,50 @@ std::optional<std::wstring> RegistryText(const std::wstring& key, const wchar_t*
     return data;
 }
 std::optional<std::wstring> StartAtSignIn() { return RegistryText(kRunKey, L"Morvane"); }
+
+// The machine's PATH as the registry holds it, its variables not expanded.
+std::optional<std::wstring> MachinePath() { return RegistryText(kEnvironmentKey, L"PATH"); }
+// Its folders, in order. Empty entries are left out: they name no folder, and Wine's Windows
+// Installer leaves the separator before a value it takes out.
+std::vector<std::wstring> MachinePathFolders() {
+    std::vector<std::wstring> folders;
+    const std::wstring path = MachinePath().value_or(L"");
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find(L';', start), path.size());
+        if (end > start) folders.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return folders;
+}
+
+// What a program started now finds through PATH, as an editor starts morvane-check: the
+// machine's PATH from the registry (the user's has no Morvane folder), expanded, made this
+// process's own so that CreateProcessW searches it. Gives the full path found.
+std::wstring FindCheckProgramOnPath() {
+    const auto path = MachinePath();
+    if (!path) return L"";
+    wchar_t expanded[8192];
+    if (ExpandEnvironmentStringsW(path->c_str(), expanded, 8192) == 0) return L"";
+    SetEnvironmentVariableW(L"PATH", expanded);
+    wchar_t found[MAX_PATH] = L"";
+    if (SearchPathW(nullptr, L"morvane-check.exe", nullptr, MAX_PATH, found, nullptr) == 0) return L"";
+    return CharLowerW(found);
+}
+
+// The installed morvane-check, started by its bare name, speaks the pipe mode and saves the
+// personal word list in the user's data folder.
+void ExpectCheckProgramOnPath(const std::wstring& personalList) {
+    std::wstring installed = Installed(L"morvane-check.exe");
+    EXPECT_EQ(FindCheckProgramOnPath(), CharLowerW(installed.data())) << "the program found through PATH";
+    const auto run = RunOverPipes(L"morvane-check -a", "recieve\r\n*Morvanish\r\n#\r\nMorvanish\r\n");
+    ASSERT_TRUE(run.started) << "could not start morvane-check through PATH: error " << GetLastError();
+    EXPECT_TRUE(run.ended) << "waited 2 minutes for morvane-check to answer";
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_NE(run.out.find("\n& recieve 3 0: receive, recessive, Recife\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\n*\n\n"), std::string::npos) << "the added word found: " << run.out;
+    const auto saved = ReadFileBytes(personalList);
+    EXPECT_TRUE(saved && saved->find("Morvanish") != std::string::npos) << "the personal word list";
+}
 
 // The installed products of Morvane's family.
 std::vector<std::wstring> InstalledProducts() {
@@ -171,8 +220,14 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     std::wstring lowered = program;
     CharLowerW(lowered.data());
 
+    const auto pathBefore = MachinePathFolders();
+    const std::wstring personalList = KnownFolder(CSIDL_APPDATA) + L"\\Morvane\\personal-words.txt";
+    ASSERT_NE(GetFileAttributesW(KnownFolder(CSIDL_APPDATA).c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_EQ(GetFileAttributesW(personalList.c_str()), INVALID_FILE_ATTRIBUTES) << "a personal list before";
+
     Install(packages.current);
     ExpectShippedFilesInstalled(kShippedFiles);
+    ExpectCheckProgramOnPath(personalList);
     EXPECT_EQ(StartMenuShortcutTargets(), std::vector<std::wstring>{lowered});
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
     const auto products = InstalledProducts();
@@ -186,6 +241,11 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     EXPECT_EQ(StartMenuShortcutTargets().size(), 1u);
     Install(packages.current, L"ADDLOCAL=StartAtSignIn");
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
+    Install(packages.current, L"REMOVE=CommandLine");
+    EXPECT_EQ(MachinePathFolders(), pathBefore) << "PATH after leaving the command line out";
+    EXPECT_EQ(FindCheckProgramOnPath(), L"");
+    Install(packages.current, L"ADDLOCAL=CommandLine");
+    EXPECT_NE(FindCheckProgramOnPath(), L"");
 
     // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
     const std::vector<std::wstring> restored{L"Morvane.dictionary", L"ReadMe.txt"};
@@ -236,6 +296,8 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
         ExpectEndedWithoutIcon(running);
     }
     EXPECT_TRUE(InstalledProducts().empty());  // installer_test.sh compares the prefix with how it was
+    EXPECT_EQ(MachinePathFolders(), pathBefore) << "PATH after uninstalling";
+    EXPECT_TRUE(ReadFileBytes(personalList)) << "the user's personal word list was removed";
 }
 
 }  // namespace

@@ -60,19 +60,25 @@ snapshot() {
 # Another program starts at sign-in too, as on any Windows: its entry must stay. The test
 # program is started once first, so that what any first start leaves is there before.
 "$WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Another program' /d 'C:\other.exe' /f >/dev/null 2>&1
+# The test program runs from the scratch folder: a program's own folder is searched before
+# PATH, and the one it was built in holds the built morvane-check.exe.
+cp "$tests_exe" "$work/installer_tests.exe"
+tests_exe=$work/installer_tests.exe
 "$WINE" "$tests_exe" >/dev/null 2>&1 || true
 snapshot >"$work/before"
 status=0
 "$WINE" "$tests_exe" "$package" "$version" "$next_package" "$next_version" "$shipped" || status=$?
 
-# After the uninstall the prefix is as it was, but for Windows Installer's own folder and keys:
-# it makes them, empty, at its first install and keeps them, as every Windows has them.
+# After the uninstall the prefix is as it was, but for Windows Installer's own folder and keys
+# (it makes them, empty, at its first install and keeps them, as every Windows has them) and
+# the personal word list that the installed morvane-check saved: the user's, kept.
 snapshot >"$work/after"
 machine='	key \[HKEY_LOCAL_MACHINE\\Software\\'
 installer="$machine"'Microsoft\\Windows\\CurrentVersion\\Installer'
 LC_ALL=C comm -3 "$work/before" "$work/after" | grep -v -x -E -e '	C:/windows/Installer' \
   -e "$machine"'Classes\\Installer(\\Features|\\Products|\\UpgradeCodes)?]' \
   -e "$installer"'(\\UpgradeCodes|\\UserData(\\S-1-5-18(\\Components|\\Products)?)?)?]' \
+  -e '	C:/users/[^/]*/AppData/Roaming/Morvane(/personal-words\.txt)?' \
   >"$work/difference" || true
 if [ -s "$work/difference" ]; then
   echo "installer_test: the prefix after uninstalling differs (left: removed, right: left behind):"
