@@ -81,9 +81,9 @@ int ConsoleOutputBuffer::sync() {
     for (std::size_t done = 0; done < text.size() && !failed_;) {
         DWORD written = 0;
         const auto piece = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 8192));
-        failed_ = !WriteConsoleW(console_, reinterpret_cast<const wchar_t*>(text.data()) + done, piece, &written,
-                                 nullptr) ||
-                  written == 0;
+        failed_ =
+            !WriteConsoleW(console_, reinterpret_cast<const wchar_t*>(text.data()) + done, piece, &written, nullptr) ||
+            written == 0;
         done += written;
     }
     return failed_ ? -1 : 0;

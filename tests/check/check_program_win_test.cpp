@@ -25,6 +25,7 @@ using testing::TempDirectory;
 
 constexpr char kNaive[] = "na\xC3\xAFve";  // UTF-8, as on the pipes
 constexpr char kCafe[] = "caf\xC3\xA9";
+constexpr char kUberword[] = "\xC3\xBC" "berword";
 constexpr DWORD kPatienceMs = 60000;  // the dictionary's load is slow under emulation
 
 // The folder of this test program, where morvane-check.exe is built beside the shipped
@@ -86,11 +87,11 @@ TEST(CheckProgramOverPipes, PipeAndListModesCountCharactersNotBytes) {
 TEST(CheckProgramOverPipes, PersonalWordListLivesInTheUsersDataFolder) {
     TempDirectory data;
     const std::wstring environment = EnvironmentWith({{L"APPDATA", data.Path()}});
-    const ProgramRun save = RunCheck(L"-a", "*Morvanish\r\n*\xC3\xBC" "berword\r\n#\r\n", environment);
+    const ProgramRun save = RunCheck(L"-a", std::string("*Morvanish\r\n*") + kUberword + "\r\n#\r\n", environment);
     EXPECT_EQ(save.status, 0u) << save.err;
     const auto saved = ReadFileBytes(data / L"Morvane\\personal-words.txt");
     ASSERT_TRUE(saved) << "no personal-words.txt in %APPDATA%\\Morvane";
-    EXPECT_NE(saved->find("\xC3\xBC" "berword"), std::string::npos) << *saved;
+    EXPECT_NE(saved->find(kUberword), std::string::npos) << *saved;
 
     const ProgramRun readBack = RunCheck(L"-l", "Morvanish recieve MORVANISH\r\n", environment);
     EXPECT_EQ(readBack.status, 0u) << readBack.err;
@@ -140,7 +141,8 @@ public:
                               OPEN_EXISTING, 0, nullptr);
     }
     ~ConsoleSession() {
-        if (started_ && WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+        if (started_ && WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0)
+            TerminateProcess(process_.hProcess, 1);
         for (HANDLE handle : {input_, screen_}) {
             if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
         }
@@ -198,13 +200,14 @@ TEST(CheckProgramAtConsole, AnswersEachLineAsItIsTypedInWideCharacters) {
     // Each answer shows while the input is still open: line by line, not all at the end.
     console.Type(L"na\u00EFve\r");
     EXPECT_TRUE(console.WaitForScreen(L"na\u00EFve: ")) << "waited for the answer about na\u00EFve:\n"
-                                                       << ::testing::PrintToString(console.Screen());
+                                                        << ::testing::PrintToString(console.Screen());
     console.Type(L"\u0434\u0430\r");
     EXPECT_TRUE(console.WaitForScreen(L"\u0434\u0430: ")) << "waited for the answer about \u0434\u0430:\n"
-                                                        << ::testing::PrintToString(console.Screen());
+                                                          << ::testing::PrintToString(console.Screen());
     console.Type(L"recieve\r");
-    EXPECT_TRUE(console.WaitForScreen(L"recieve: not found; suggestions: receive, ")) << "waited for the third answer:\n"
-                                                                                     << ::testing::PrintToString(console.Screen());
+    EXPECT_TRUE(console.WaitForScreen(L"recieve: not found; suggestions: receive, "))
+        << "waited for the third answer:\n"
+        << ::testing::PrintToString(console.Screen());
     console.Type(L"\x1a\r");  // Ctrl+Z, Enter: the end of the input
     EXPECT_EQ(console.WaitForExit(), std::optional<DWORD>(1)) << "waited for the program to end at Ctrl+Z";
 }

@@ -22,7 +22,9 @@ struct ProgramRun {
 // removes it. As a block for CreateProcessW (names sorted, case ignored, as Windows keeps them).
 inline std::wstring EnvironmentWith(const std::map<std::wstring, std::optional<std::wstring>>& changes) {
     struct Caseless {
-        bool operator()(const std::wstring& a, const std::wstring& b) const { return _wcsicmp(a.c_str(), b.c_str()) < 0; }
+        bool operator()(const std::wstring& a, const std::wstring& b) const {
+            return _wcsicmp(a.c_str(), b.c_str()) < 0;
+        }
     };
     std::map<std::wstring, std::wstring, Caseless> variables;
     wchar_t* block = GetEnvironmentStringsW();
@@ -80,8 +82,8 @@ inline ProgramRun RunOverPipes(const std::wstring& commandLine, std::string_view
     std::wstring mutableLine = commandLine;
     std::wstring block = environment;
     run.started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE,
-                                 CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT,
-                                 block.empty() ? nullptr : block.data(), nullptr, &startup, &process);
+                                 CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, block.empty() ? nullptr : block.data(),
+                                 nullptr, &startup, &process);
     CloseHandle(inRead), CloseHandle(outWrite), CloseHandle(errWrite);  // the child's ends
     if (run.started) {
         std::thread writer([&] {
