@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "res/resource_ids.h"
 #include "ui/check_window/button_picture.h"
@@ -38,40 +40,65 @@ TEST(WebSearchAddress, IsTheSitesSearchWithTheEntryAsTheOnlyQueryValuePercentEnc
     for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncodeQueryValue(text), encoded);
 }
 
-// The colour table entry at `index`, as (red, green, blue).
-std::tuple<int, int, int> TableEntry(HBITMAP bitmap, UINT index) {
+// The picture drawn by its image list over a background of `background`, as 0x00RRGGBB pixels.
+std::vector<std::uint32_t> DrawnOver(HIMAGELIST picture, int size, COLORREF background) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = SelectObject(dc.Get(), bitmap);
-    RGBQUAD entry{};
-    GetDIBColorTable(dc.Get(), index, 1, &entry);
+    const HGDIOBJ previous = SelectObject(dc.Get(), canvas.Get());
+    const UniqueBrush brush(CreateSolidBrush(background));
+    const RECT all{0, 0, size, size};
+    FillRect(dc.Get(), &all, brush.Get());
+    ImageList_Draw(picture, 0, dc.Get(), 0, 0, ILD_NORMAL);
+    GdiFlush();
     SelectObject(dc.Get(), previous);
-    return {entry.rgbRed, entry.rgbGreen, entry.rgbBlue};
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    return {first, first + size * size};
 }
 
-TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
-    // A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
-    struct {
-        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 16, 16, 1, 4, BI_RGB, 0, 0, 0, 4, 0};
-        RGBQUAD colours[16] = {{0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
-    } info;
-    void* bits = nullptr;
-    const UniqueBitmap picture(
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 1);
-    EXPECT_EQ(std::tuple(TableEntry(picture.Get(), 0), TableEntry(picture.Get(), 1), TableEntry(picture.Get(), 2),
-                         TableEntry(picture.Get(), 3)),
-              std::tuple(std::tuple(0, 0, 0), std::tuple(10, 20, 30), std::tuple(0, 0, 128),
-                         std::tuple(128, 128, 128)));
-    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 0);  // no light grey left
+// The 16 x 16 bitmap resource as it is stored, as 0x00RRGGBB pixels.
+std::vector<std::uint32_t> SourcePixels(int id) {
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(16 * 16);
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    GetDIBits(dc.Get(), bitmap.Get(), 0, 16, pixels.data(), &info, DIB_RGB_COLORS);
+    return pixels;
+}
 
-    // The program's pictures, 16 x 16, are loaded with their light grey already turned.
+TEST(ButtonPicture, GrowsWithTheDpiPixelByPixelAndLeavesOutOnlyTheLightGrey) {
+    EXPECT_EQ(std::tuple(ButtonPictureSize(96), ButtonPictureSize(120), ButtonPictureSize(144), ButtonPictureSize(192)),
+              std::tuple(16, 20, 24, 32));
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    constexpr std::uint32_t kBackground = 0xFF00FF, kLightGrey = 0xC0C0C0;
     for (const int id : {IDB_CHECK, IDB_COPY}) {
-        const UniqueBitmap loaded = LoadButtonPicture(GetModuleHandleW(nullptr), id);
-        BITMAP size{};
-        ASSERT_TRUE(GetObjectW(loaded.Get(), sizeof(size), &size)) << id;
-        EXPECT_EQ(std::tuple(size.bmWidth, size.bmHeight), std::tuple(16L, 16L)) << id;
-        EXPECT_EQ(MapLightGreyTo(loaded.Get(), RGB(1, 2, 3)), 0) << id;
+        const std::vector<std::uint32_t> source = SourcePixels(id);
+        for (const int size : {16, 24, 32}) {
+            const UniqueImageList picture = LoadButtonPicture(instance, id, size);
+            int width = 0, height = 0;
+            ASSERT_TRUE(ImageList_GetIconSize(picture.Get(), &width, &height)) << id << " at " << size;
+            EXPECT_EQ(std::pair(width, height), std::pair(size, size)) << id;
+            // Each pixel shows a source pixel it covers, the background where that one is light grey.
+            const std::vector<std::uint32_t> drawn = DrawnOver(picture.Get(), size, RGB(255, 0, 255));
+            int unlike = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    bool covered = false;
+                    for (int sy = y * 16 / size; sy <= ((y + 1) * 16 - 1) / size; ++sy)
+                        for (int sx = x * 16 / size; sx <= ((x + 1) * 16 - 1) / size; ++sx) {
+                            const std::uint32_t from = source[static_cast<std::size_t>(sy * 16 + sx)];
+                            covered = covered || drawn[static_cast<std::size_t>(y * size + x)] ==
+                                                     (from == kLightGrey ? kBackground : from);
+                        }
+                    unlike += covered ? 0 : 1;
+                }
+            }
+            EXPECT_EQ(unlike, 0) << "pixels of picture " << id << " at " << size << " unlike the pixels they cover";
+        }
     }
 }
 
