@@ -210,5 +210,38 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     EXPECT_FALSE(IsCheckWindowLoaded());
 }
 
+// The height of the font the control draws its text in.
+LONG FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicturesAtTheNewSize) {
+    ShowCheckWindowModeless(g_spelling);
+    PumpWaitingMessages();
+    const HWND window = FindCheckWindow();
+    ASSERT_NE(window, nullptr);
+    const LONG loaded = FontHeight(GetDlgItem(window, kIdWordBox));  // made at the session's 96 DPI
+    ASSERT_NE(loaded, 0);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    for (const auto& [dpi, pictureSize] : {std::pair(144, 24), std::pair(192, 32), std::pair(96, 16)}) {
+        RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
+                       frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        for (const int id : {kIdWordBox, kIdWordLabel, kIdCheck, kIdWordList, kIdCopy})
+            EXPECT_EQ(FontHeight(GetDlgItem(window, id)), MulDiv(loaded, dpi, 96)) << "control " << id << " at " << dpi;
+        for (const int id : {kIdCheck, kIdCopy}) {
+            BUTTON_IMAGELIST picture{};
+            SendDlgItemMessageW(window, id, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
+            int width = 0, height = 0;
+            ImageList_GetIconSize(picture.himl, &width, &height);
+            EXPECT_EQ(std::pair(width, height), std::pair(pictureSize, pictureSize)) << "button " << id << " at " << dpi;
+        }
+    }
+    UnloadCheckWindow();
+}
+
 }  // namespace
 }  // namespace morvane
