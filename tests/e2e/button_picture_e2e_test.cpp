@@ -15,15 +15,6 @@
 namespace morvane::e2e {
 namespace {
 
-// The test sees the program's windows in the screen's own pixels, whatever DPI the program
-// was started at (a test program is otherwise given coordinates scaled to its own DPI).
-void SeeScreenPixels() {
-    using SetContext = HANDLE(WINAPI*)(HANDLE);
-    const auto set = reinterpret_cast<SetContext>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-    if (set) set(reinterpret_cast<HANDLE>(-3));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE
-}
-
 std::optional<SourcePicture> ProgramPicture(const ScenarioFolder& folder, int resourceId) {
     const HMODULE program = LoadLibraryExW(folder.File(L"Morvane.exe").c_str(), nullptr,
                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -35,7 +26,6 @@ std::optional<SourcePicture> ProgramPicture(const ScenarioFolder& folder, int re
 class ButtonPicturesE2E : public testing::Test {
 protected:
     void SetUp() override {
-        SeeScreenPixels();
         ASSERT_TRUE(check_ && copy_) << "could not read the pictures from Morvane.exe";
     }
 

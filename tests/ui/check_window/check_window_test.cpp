@@ -1,13 +1,12 @@
-// The check window in-process: the web look-up's address, the buttons' pictures, its modal
-// and modeless showing and unloading, its tooltips, and Check's round of waiting messages.
+// The check window in-process: the web look-up's address, its modal and modeless showing and
+// unloading, its tooltips, Check's round of waiting messages, and a change of DPI (the
+// pictures as the screen shows them: tests/e2e/button_picture_e2e_test.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -38,68 +37,6 @@ TEST(WebSearchAddress, IsTheSitesSearchWithTheEntryAsTheOnlyQueryValuePercentEnc
         {std::wstring{kLowSurrogate, L'a'}, L"%EF%BF%BDa"},
         {std::wstring{kHighSurrogate, L'a'}, L"%EF%BF%BDa"}};
     for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncodeQueryValue(text), encoded);
-}
-
-// The picture drawn by its image list over a background of `background`, as 0x00RRGGBB pixels.
-std::vector<std::uint32_t> DrawnOver(HIMAGELIST picture, int size, COLORREF background) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const UniqueBitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = SelectObject(dc.Get(), canvas.Get());
-    const UniqueBrush brush(CreateSolidBrush(background));
-    const RECT all{0, 0, size, size};
-    FillRect(dc.Get(), &all, brush.Get());
-    ImageList_Draw(picture, 0, dc.Get(), 0, 0, ILD_NORMAL);
-    GdiFlush();
-    SelectObject(dc.Get(), previous);
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    return {first, first + size * size};
-}
-
-// The 16 x 16 bitmap resource as it is stored, as 0x00RRGGBB pixels.
-std::vector<std::uint32_t> SourcePixels(int id) {
-    const UniqueBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(16 * 16);
-    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    GetDIBits(dc.Get(), bitmap.Get(), 0, 16, pixels.data(), &info, DIB_RGB_COLORS);
-    return pixels;
-}
-
-TEST(ButtonPicture, GrowsWithTheDpiPixelByPixelAndLeavesOutOnlyTheLightGrey) {
-    EXPECT_EQ(std::tuple(ButtonPictureSize(96), ButtonPictureSize(120), ButtonPictureSize(144), ButtonPictureSize(192)),
-              std::tuple(16, 20, 24, 32));
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    constexpr std::uint32_t kBackground = 0xFF00FF, kLightGrey = 0xC0C0C0;
-    for (const int id : {IDB_CHECK, IDB_COPY}) {
-        const std::vector<std::uint32_t> source = SourcePixels(id);
-        for (const int size : {16, 24, 32}) {
-            const UniqueImageList picture = LoadButtonPicture(instance, id, size);
-            int width = 0, height = 0;
-            ASSERT_TRUE(ImageList_GetIconSize(picture.Get(), &width, &height)) << id << " at " << size;
-            EXPECT_EQ(std::pair(width, height), std::pair(size, size)) << id;
-            // Each pixel shows a source pixel it covers, the background where that one is light grey.
-            const std::vector<std::uint32_t> drawn = DrawnOver(picture.Get(), size, RGB(255, 0, 255));
-            int unlike = 0;
-            for (int y = 0; y < size; ++y) {
-                for (int x = 0; x < size; ++x) {
-                    bool covered = false;
-                    for (int sy = y * 16 / size; sy <= ((y + 1) * 16 - 1) / size; ++sy)
-                        for (int sx = x * 16 / size; sx <= ((x + 1) * 16 - 1) / size; ++sx) {
-                            const std::uint32_t from = source[static_cast<std::size_t>(sy * 16 + sx)];
-                            covered = covered || drawn[static_cast<std::size_t>(y * size + x)] ==
-                                                     (from == kLightGrey ? kBackground : from);
-                        }
-                    unlike += covered ? 0 : 1;
-                }
-            }
-            EXPECT_EQ(unlike, 0) << "pixels of picture " << id << " at " << size << " unlike the pixels they cover";
-        }
-    }
 }
 
 SpellingState g_spelling;
@@ -226,6 +163,7 @@ TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicture
     ASSERT_NE(loaded, 0);
     RECT frame{};
     GetWindowRect(window, &frame);
+    EXPECT_EQ(ButtonPictureSize(120), 20);
     for (const auto& [dpi, pictureSize] : {std::pair(144, 24), std::pair(192, 32), std::pair(96, 16)}) {
         RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
                        frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
