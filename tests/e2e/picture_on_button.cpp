@@ -94,8 +94,10 @@ std::string Describe(const PictureOnButton& seen) {
 PictureOnButton PhotographPicture(HWND button, const SourcePicture& source, int expectedSize,
                                   const std::function<bool(const PictureOnButton&)>& ready) {
     const ScreenPhoto photo = PhotographWhen(button, [&](const ScreenPhoto& shot) {
+        // Until the button is painted its area may show the screen's black, taken for ink.
         const PictureOnButton seen = Inspect(shot, source, expectedSize);
-        return seen.found && (!ready || ready(seen));
+        const bool painted = seen.found && seen.face != CLR_INVALID && !SourcePicture::IsInk(seen.face);
+        return painted && (!ready || ready(seen));
     });
     return Inspect(photo, source, expectedSize);
 }

@@ -42,7 +42,7 @@ PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, 
 // For messages: the size seen and the pixels unlike the face.
 std::string Describe(const PictureOnButton& seen);
 
-// The button photographed once its picture shows and `ready` (if any) holds of it.
+// The button photographed once it is painted, its picture shows and `ready` (if any) holds.
 PictureOnButton PhotographPicture(HWND button, const SourcePicture& source, int expectedSize,
                                   const std::function<bool(const PictureOnButton&)>& ready = nullptr);
 
