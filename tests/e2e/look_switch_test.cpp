@@ -35,7 +35,7 @@ private:
 // Loads Wine's Light visual style into this process, or none, and tells every window, as the
 // desktop's settings do (uxtheme's unnamed OpenThemeFile, ApplyTheme and CloseThemeFile).
 bool ApplyLook(bool themed) {
-    const HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
+    const HMODULE uxtheme = GetModuleHandleW(L"uxtheme.dll");  // linked: loaded with the test
     using Open = HRESULT(WINAPI*)(const wchar_t*, const wchar_t*, const wchar_t*, HANDLE*, DWORD);
     using Apply = HRESULT(WINAPI*)(HANDLE, const char*, HWND);
     using Close = HRESULT(WINAPI*)(HANDLE);
@@ -44,8 +44,8 @@ bool ApplyLook(bool themed) {
     const auto apply = reinterpret_cast<Apply>(reinterpret_cast<void*>(GetProcAddress(uxtheme, MAKEINTRESOURCEA(4))));
     if (!open || !close || !apply) return false;
     HANDLE style = nullptr;
-    if (themed && FAILED(open(L"C:\\windows\\resources\\themes\\light\\light.msstyles", L"Blue", L"NormalSize", &style, 0)))
-        return false;
+    constexpr wchar_t kLight[] = L"C:\\windows\\resources\\themes\\light\\light.msstyles";
+    if (themed && FAILED(open(kLight, L"Blue", L"NormalSize", &style, 0))) return false;
     const HRESULT applied = apply(style, "", nullptr);
     if (style) close(style);
     return SUCCEEDED(applied);

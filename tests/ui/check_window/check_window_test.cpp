@@ -175,7 +175,8 @@ TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicture
             SendDlgItemMessageW(window, id, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
             int width = 0, height = 0;
             ImageList_GetIconSize(picture.himl, &width, &height);
-            EXPECT_EQ(std::pair(width, height), std::pair(pictureSize, pictureSize)) << "button " << id << " at " << dpi;
+            EXPECT_EQ(std::pair(width, height), std::pair(pictureSize, pictureSize))
+                << "button " << id << " at " << dpi;
         }
     }
     UnloadCheckWindow();
