@@ -65,8 +65,9 @@ void DialogForm::SetFontForDpi() {
     scaled.lfWidth = MulDiv(loadedFont_.lfWidth, dpi_, loadedDpi_);
     UniqueFont font(CreateFontIndirectW(&scaled));
     if (!font) return;
+    // The dialog itself keeps the font of its template: it deletes the font it holds when it
+    // is destroyed, and this one is the form's.
     const auto handle = reinterpret_cast<WPARAM>(font.Get());
-    SendMessageW(dialog_, WM_SETFONT, handle, FALSE);
     for (const FormControl& control : layout_.controls) SendMessageW(Control(control.id), WM_SETFONT, handle, TRUE);
     scaledFont_ = std::move(font);  // the previous one goes once no control uses it
 }

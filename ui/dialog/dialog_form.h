@@ -37,7 +37,7 @@ public:
     // For WM_INITDIALOG: controls, layout, icons, and the middle of the screen.
     void Load(HWND dialog);
     // For WM_DPICHANGED: the frame the system suggests, the layout again, and the dialog's
-    // font at the new DPI for the dialog and every control.
+    // font at the new DPI for every control.
     void ChangeDpi(int dotsPerInch, const RECT& suggested);
 
     HWND Dialog() const { return dialog_; }
