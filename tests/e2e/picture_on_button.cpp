@@ -8,21 +8,15 @@
 namespace morvane::e2e {
 namespace {
 
-struct Box {
-    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;  // inclusive; empty when right < left
-    void Add(int x, int y) {
-        left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
-    }
-    bool Empty() const { return right < left; }
-    int Width() const { return right - left + 1; }
-    int Height() const { return bottom - top + 1; }
-};
-
-bool GreyAround(const SourcePicture& source, int x, int y) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (source.At(x + dx, y + dy) != kLightGrey) return false;
-    return true;
+// The smallest rectangle holding the pixels of the w x h area that `ink` says are ink, from
+// `edge` pixels in; right < left when there are none.
+RECT InkBox(int width, int height, int edge, const std::function<bool(int, int)>& ink) {
+    RECT box{width, height, -1, -1};
+    for (int y = edge; y < height - edge; ++y)
+        for (int x = edge; x < width - edge; ++x)
+            if (ink(x, y)) box = {std::min(box.left, LONG(x)), std::min(box.top, LONG(y)),
+                                  std::max(box.right, LONG(x)), std::max(box.bottom, LONG(y))};
+    return box;
 }
 
 }  // namespace
@@ -35,13 +29,12 @@ COLORREF SourcePicture::At(int x, int y) const {
 std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId) {
     const UniqueBitmap bitmap(static_cast<HBITMAP>(
         LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) return std::nullopt;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSourceSize, -kSourceSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::array<std::uint32_t, kSourceSize * kSourceSize> bits{};
     const WindowDc screen(nullptr);
-    if (GetDIBits(screen.Get(), bitmap.Get(), 0, kSourceSize, bits.data(), &info, DIB_RGB_COLORS) != kSourceSize)
-        return std::nullopt;
+    const int rows = bitmap ? GetDIBits(screen.Get(), bitmap.Get(), 0, kSourceSize, bits.data(), &info, 0) : 0;
+    if (rows != kSourceSize) return std::nullopt;
     SourcePicture picture;
     for (std::size_t i = 0; i < bits.size(); ++i)
         picture.pixels[i] = RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF);
@@ -49,34 +42,34 @@ std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId) {
 }
 
 PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, int expectedSize) {
+    const auto isInk = [](COLORREF colour) { return colour == RGB(0, 0, 0) || colour == RGB(0, 0, 128); };
+    const RECT from = InkBox(kSourceSize, kSourceSize, 0, [&](int x, int y) { return isInk(source.At(x, y)); });
+    const RECT drawn =
+        InkBox(button.Width(), button.Height(), 3, [&](int x, int y) { return isInk(button.At(x, y)); });
     PictureOnButton seen;
-    Box sourceInk, drawnInk;
-    for (int y = 0; y < kSourceSize; ++y)
-        for (int x = 0; x < kSourceSize; ++x)
-            if (SourcePicture::IsInk(source.At(x, y))) sourceInk.Add(x, y);
-    constexpr int kEdge = 3;  // the button's frame
-    for (int y = kEdge; y < button.Height() - kEdge; ++y)
-        for (int x = kEdge; x < button.Width() - kEdge; ++x)
-            if (SourcePicture::IsInk(button.At(x, y))) drawnInk.Add(x, y);
-    if (sourceInk.Empty() || drawnInk.Empty()) return seen;
+    if (from.right < from.left || drawn.right < drawn.left) return seen;
     seen.found = true;
-    seen.width = drawnInk.Width() * double(kSourceSize) / sourceInk.Width();
-    seen.height = drawnInk.Height() * double(kSourceSize) / sourceInk.Height();
+    seen.width = (drawn.right - drawn.left + 1) * double(kSourceSize) / (from.right - from.left + 1);
+    seen.height = (drawn.bottom - drawn.top + 1) * double(kSourceSize) / (from.bottom - from.top + 1);
     const double scale = double(expectedSize) / kSourceSize;
-    const int left = drawnInk.left - int(std::lround(sourceInk.left * scale));
-    const int top = drawnInk.top - int(std::lround(sourceInk.top * scale));
+    const int left = drawn.left - int(std::lround(from.left * scale));
+    const int top = drawn.top - int(std::lround(from.top * scale));
     const int faceX = left - 2;  // outside the picture even if its place is a pixel off
     seen.face = button.At(faceX, top + expectedSize / 2);
+    seen.painted = seen.face != CLR_INVALID && !isInk(seen.face);
     for (int sy = 0; sy < kSourceSize; ++sy) {
         for (int sx = 0; sx < kSourceSize; ++sx) {
-            if (!GreyAround(source, sx, sy)) continue;
+            // Light grey with light grey all round, so whichever source pixel a screen pixel is
+            // enlarged from, it is light grey.
+            bool greyAround = true;
+            for (int d = 0; d < 9; ++d)
+                greyAround = greyAround && source.At(sx + d % 3 - 1, sy + d / 3 - 1) == kLightGrey;
+            if (!greyAround) continue;
             const int x = left + int((sx + 0.5) * scale), y = top + int((sy + 0.5) * scale);
-            const COLORREF drawn = button.At(x, y), face = button.At(faceX, y);
             ++seen.greyPixels;
-            if (drawn == face) continue;
-            if (seen.unlikeFace++ == 0)
-                seen.firstUnlike = "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " + ColourText(drawn) +
-                                   ", the face beside it " + ColourText(face);
+            if (button.At(x, y) == button.At(faceX, y) || seen.unlikeFace++ > 0) continue;
+            seen.firstUnlike = "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
+                               ColourText(button.At(x, y)) + ", the face beside it " + ColourText(button.At(faceX, y));
         }
     }
     return seen;
@@ -94,10 +87,8 @@ std::string Describe(const PictureOnButton& seen) {
 PictureOnButton PhotographPicture(HWND button, const SourcePicture& source, int expectedSize,
                                   const std::function<bool(const PictureOnButton&)>& ready) {
     const ScreenPhoto photo = PhotographWhen(button, [&](const ScreenPhoto& shot) {
-        // Until the button is painted its area may show the screen's black, taken for ink.
         const PictureOnButton seen = Inspect(shot, source, expectedSize);
-        const bool painted = seen.found && seen.face != CLR_INVALID && !SourcePicture::IsInk(seen.face);
-        return painted && (!ready || ready(seen));
+        return seen.found && seen.painted && (!ready || ready(seen));
     });
     return Inspect(photo, source, expectedSize);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The look a program started from the test is drawn in: the prefix's visual style (Wine's
-// "Light" theme) or the classic look, and the dots per inch of the screen. Both are read by a
-// Windows program when it starts, so they are set before the program is started.
+// The look a program started from the test is drawn in: Wine's "Light" visual style or the
+// classic look, at a number of dots per inch. A Windows program reads both when it starts, so
+// they are set in the user's settings before the program is started, and put back after.
 #include <windows.h>
 
 #include <string>
@@ -9,28 +9,53 @@
 
 namespace morvane::e2e {
 
-enum class Look { kClassic, kThemed };
-
-// Sets the look and the DPI in the current user's settings while it lives; puts back every
-// value as it was at the end.
 class ProgramLook {
 public:
-    ProgramLook(Look look, int dotsPerInch);
-    ~ProgramLook();
+    ProgramLook(bool themed, DWORD dotsPerInch) {
+        Set(kThemeKey, L"DllName", L"C:\\windows\\resources\\themes\\light\\light.msstyles");
+        Set(kThemeKey, L"ColorName", L"Blue");
+        Set(kThemeKey, L"SizeName", L"NormalSize");
+        Set(kThemeKey, L"ThemeActive", themed ? L"1" : L"0");
+        Set(L"Control Panel\\Desktop", L"LogPixels", dotsPerInch);
+    }
+    ~ProgramLook() {
+        for (auto value = saved_.rbegin(); value != saved_.rend(); ++value) {
+            if (value->data.empty()) RegDeleteKeyValueW(HKEY_CURRENT_USER, value->key, value->name);
+            else RegSetKeyValueW(HKEY_CURRENT_USER, value->key, value->name, value->type, value->data.data(),
+                                 static_cast<DWORD>(value->data.size()));
+        }
+    }
     ProgramLook(const ProgramLook&) = delete;
     ProgramLook& operator=(const ProgramLook&) = delete;
 
 private:
-    struct SavedValue {
-        std::wstring key, name;
-        bool existed = false;
+    static constexpr wchar_t kThemeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
+    struct Saved {
+        const wchar_t* key;
+        const wchar_t* name;
         DWORD type = 0;
-        std::vector<BYTE> data{};
+        std::vector<BYTE> data{};  // empty: there was no value
     };
-    void Save(const wchar_t* key, const wchar_t* name);
-    static void SetText(const wchar_t* key, const wchar_t* name, const std::wstring& text);
 
-    std::vector<SavedValue> saved_;
+    void Set(const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+        Save(key, name);
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_SZ, text.c_str(),
+                        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    void Set(const wchar_t* key, const wchar_t* name, DWORD number) {
+        Save(key, name);
+        RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_DWORD, &number, sizeof(number));
+    }
+    // The value as stored, its size asked first.
+    void Save(const wchar_t* key, const wchar_t* name) {
+        Saved& saved = saved_.emplace_back(Saved{key, name});
+        DWORD size = 0;
+        if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr, &size) != 0) return;
+        saved.data.resize(size);
+        RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY | RRF_NOEXPAND, &saved.type, saved.data.data(), &size);
+    }
+
+    std::vector<Saved> saved_;
 };
 
 }  // namespace morvane::e2e
