@@ -20,7 +20,7 @@ struct SourcePicture {
     COLORREF At(int x, int y) const;  // light grey outside the picture
 };
 
-// The bitmap resource of the module (a program loaded as data, or the test itself).
+// The bitmap resource of the module.
 std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId);
 
 struct PictureOnButton {

@@ -1,6 +1,6 @@
 #pragma once
-// The look a program started from the test is drawn in: Wine's "Light" visual style or the
-// classic look, at a number of dots per inch. A Windows program reads both when it starts, so
+// The look a program started from the test is drawn in: the prefix's visual style (Wine's
+// "Light", which a new prefix names) or the classic look, at a number of dots per inch. A Windows program reads both when it starts, so
 // they are set in the user's settings before the program is started, and put back after.
 #include <windows.h>
 
@@ -12,9 +12,6 @@ namespace morvane::e2e {
 class ProgramLook {
 public:
     ProgramLook(bool themed, DWORD dotsPerInch) {
-        Set(kThemeKey, L"DllName", L"C:\\windows\\resources\\themes\\light\\light.msstyles");
-        Set(kThemeKey, L"ColorName", L"Blue");
-        Set(kThemeKey, L"SizeName", L"NormalSize");
         Set(kThemeKey, L"ThemeActive", themed ? L"1" : L"0");
         Set(L"Control Panel\\Desktop", L"LogPixels", dotsPerInch);
     }
