@@ -7,7 +7,7 @@ set -eu
 packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
-  wine wine64 xvfb xauth x11-apps imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick
   wamerican wamerican-insane python3 zip file
   wixl msitools
   aspell aspell-en hunspell hunspell-en-us"

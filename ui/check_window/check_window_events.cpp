@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/check_list.h"
 #include "res/resource_ids.h"
@@ -75,6 +76,11 @@ void CheckWindow::OnLoad(HWND dialog) {
     SetFocus(Control(kIdWordBox));
 }
 
+void CheckWindow::OnDpiChanged(int dotsPerInch, const RECT& suggested) {
+    form_.ChangeDpi(dotsPerInch, suggested);
+    SetButtonPictures();
+}
+
 void CheckWindow::OnActivate() {
     if (spelling_.WordDictionary.DictionaryMissing()) PostMessageW(Dialog(), kUnloadMessage, 0, 0);
 }
@@ -136,12 +142,14 @@ std::wstring CheckWindow::ListCurrentText() const {
 }
 
 void CheckWindow::SetButtonPictures() {
-    checkPicture_ = LoadButtonPicture(form_.Instance(), IDB_CHECK);
-    copyPicture_ = LoadButtonPicture(form_.Instance(), IDB_COPY);
-    SendMessageW(Control(kIdCheck), BM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(checkPicture_.Get()));
-    SendMessageW(Control(kIdCopy), BM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(copyPicture_.Get()));
+    // At the window's DPI; the buttons are given the new lists before the old ones go.
+    const int size = ButtonPictureSize(form_.Dpi());
+    UniqueImageList check = LoadButtonPicture(form_.Instance(), IDB_CHECK, size);
+    UniqueImageList copy = LoadButtonPicture(form_.Instance(), IDB_COPY, size);
+    SetButtonPicture(Control(kIdCheck), check.Get());
+    SetButtonPicture(Control(kIdCopy), copy.Get());
+    checkPicture_ = std::move(check);
+    copyPicture_ = std::move(copy);
 }
 
 void CheckWindow::AddToolTips() {

@@ -28,8 +28,9 @@ public:
     void OnCheck();
     void OnLookUp();
     void OnCopy();
-    // Moved to a screen of another resolution: the suggested frame, and the layout again.
-    void OnDpiChanged(int dotsPerInch, const RECT& suggested) { form_.ChangeDpi(dotsPerInch, suggested); }
+    // Moved to a screen of another resolution: the suggested frame, the layout and the font
+    // again, and the pictures at the new size.
+    void OnDpiChanged(int dotsPerInch, const RECT& suggested);
 
     // Ends the modal show, or destroys the modeless window; only the first call acts.
     void Unload();
@@ -51,8 +52,8 @@ private:
     bool unloading_ = false;
     bool destroyed_ = false;
     bool checkRunning_ = false;
-    UniqueBitmap checkPicture_;
-    UniqueBitmap copyPicture_;
+    UniqueImageList checkPicture_;  // the pictures the buttons show, at the window's DPI
+    UniqueImageList copyPicture_;
 };
 
 }  // namespace morvane

@@ -1,5 +1,7 @@
 #include "ui/dialog/dialog_form.h"
 
+#include <utility>
+
 #include "support/window_dpi.h"
 #include "ui/dialog/program_icon.h"
 
@@ -8,6 +10,8 @@ namespace morvane {
 void DialogForm::Load(HWND dialog) {
     dialog_ = dialog;
     dpi_ = WindowDpi(dialog);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font && GetObjectW(font, sizeof(loadedFont_), &loadedFont_)) loadedDpi_ = dpi_;
     CreateControls();
     LayOut();
     SetIcons();
@@ -19,6 +23,7 @@ void DialogForm::ChangeDpi(int dotsPerInch, const RECT& suggested) {
     SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
+    SetFontForDpi();
 }
 
 HINSTANCE DialogForm::Instance() const {
@@ -50,6 +55,21 @@ void DialogForm::LayOut() const {
     SetWindowPos(dialog_, nullptr, 0, 0, size.cx + (outer.right - outer.left) - client.right,
                  size.cy + (outer.bottom - outer.top) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogForm::SetFontForDpi() {
+    if (loadedDpi_ == 0) return;
+    // Scaled from the font made at load, so that changes back and forth do not add up.
+    LOGFONTW scaled = loadedFont_;
+    scaled.lfHeight = MulDiv(loadedFont_.lfHeight, dpi_, loadedDpi_);
+    scaled.lfWidth = MulDiv(loadedFont_.lfWidth, dpi_, loadedDpi_);
+    UniqueFont font(CreateFontIndirectW(&scaled));
+    if (!font) return;
+    // The dialog itself keeps the font of its template: it deletes the font it holds when it
+    // is destroyed, and this one is the form's.
+    const auto handle = reinterpret_cast<WPARAM>(font.Get());
+    for (const FormControl& control : layout_.controls) SendMessageW(Control(control.id), WM_SETFONT, handle, TRUE);
+    scaledFont_ = std::move(font);  // the previous one goes once no control uses it
 }
 
 void DialogForm::SetIcons() const {

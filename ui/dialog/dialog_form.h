@@ -3,11 +3,12 @@
 // controls and the size of its client area in twips; the form makes the controls in table
 // order (the order of the Tab key) in the dialog's font, places them at the window's DPI,
 // gives the window the program's icons, puts it in the middle of the screen, and lays it
-// out again when the window moves to a screen of another DPI.
+// out again, in its font at the new size, when the window moves to a screen of another DPI.
 #include <windows.h>
 
 #include <span>
 
+#include "support/unique_handle.h"
 #include "ui/dialog/twips_layout.h"
 
 namespace morvane {
@@ -35,7 +36,8 @@ public:
 
     // For WM_INITDIALOG: controls, layout, icons, and the middle of the screen.
     void Load(HWND dialog);
-    // For WM_DPICHANGED: the frame the system suggests, and the layout again.
+    // For WM_DPICHANGED: the frame the system suggests, the layout again, and the dialog's
+    // font at the new DPI for every control.
     void ChangeDpi(int dotsPerInch, const RECT& suggested);
 
     HWND Dialog() const { return dialog_; }
@@ -48,10 +50,14 @@ private:
     void LayOut() const;
     void SetIcons() const;
     void CentreOnScreen() const;
+    void SetFontForDpi();
 
     FormLayout layout_;
     HWND dialog_ = nullptr;
     int dpi_ = 96;
+    LOGFONTW loadedFont_{};  // the dialog's font as made at load, at loadedDpi_
+    int loadedDpi_ = 0;      // 0: no font known
+    UniqueFont scaledFont_;  // the font the controls use after a change of DPI
 };
 
 }  // namespace morvane

@@ -1,13 +1,14 @@
-// The check window in-process: the web look-up's address, the buttons' pictures, its modal
-// and modeless showing and unloading, its tooltips, and Check's round of waiting messages.
+// The check window in-process: the web look-up's address, its modal and modeless showing and
+// unloading, its tooltips, Check's round of waiting messages, and a change of DPI (the
+// pictures as the screen shows them: tests/e2e/button_picture_e2e_test.cpp).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "res/resource_ids.h"
 #include "tests/support/window_search.h"
@@ -37,43 +38,6 @@ TEST(WebSearchAddress, IsTheSitesSearchWithTheEntryAsTheOnlyQueryValuePercentEnc
         {std::wstring{kLowSurrogate, L'a'}, L"%EF%BF%BDa"},
         {std::wstring{kHighSurrogate, L'a'}, L"%EF%BF%BDa"}};
     for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncodeQueryValue(text), encoded);
-}
-
-// The colour table entry at `index`, as (red, green, blue).
-std::tuple<int, int, int> TableEntry(HBITMAP bitmap, UINT index) {
-    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = SelectObject(dc.Get(), bitmap);
-    RGBQUAD entry{};
-    GetDIBColorTable(dc.Get(), index, 1, &entry);
-    SelectObject(dc.Get(), previous);
-    return {entry.rgbRed, entry.rgbGreen, entry.rgbBlue};
-}
-
-TEST(ButtonPicture, LightGreyTakesTheFaceColourAndNothingElseChanges) {
-    // A 16-colour DIB section whose table holds black, light grey, dark blue and dark grey.
-    struct {
-        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), 16, 16, 1, 4, BI_RGB, 0, 0, 0, 4, 0};
-        RGBQUAD colours[16] = {{0, 0, 0, 0}, {192, 192, 192, 0}, {128, 0, 0, 0}, {128, 128, 128, 0}};
-    } info;
-    void* bits = nullptr;
-    const UniqueBitmap picture(
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 1);
-    EXPECT_EQ(std::tuple(TableEntry(picture.Get(), 0), TableEntry(picture.Get(), 1), TableEntry(picture.Get(), 2),
-                         TableEntry(picture.Get(), 3)),
-              std::tuple(std::tuple(0, 0, 0), std::tuple(10, 20, 30), std::tuple(0, 0, 128),
-                         std::tuple(128, 128, 128)));
-    EXPECT_EQ(MapLightGreyTo(picture.Get(), RGB(10, 20, 30)), 0);  // no light grey left
-
-    // The program's pictures, 16 x 16, are loaded with their light grey already turned.
-    for (const int id : {IDB_CHECK, IDB_COPY}) {
-        const UniqueBitmap loaded = LoadButtonPicture(GetModuleHandleW(nullptr), id);
-        BITMAP size{};
-        ASSERT_TRUE(GetObjectW(loaded.Get(), sizeof(size), &size)) << id;
-        EXPECT_EQ(std::tuple(size.bmWidth, size.bmHeight), std::tuple(16L, 16L)) << id;
-        EXPECT_EQ(MapLightGreyTo(loaded.Get(), RGB(1, 2, 3)), 0) << id;
-    }
 }
 
 SpellingState g_spelling;
@@ -180,6 +144,41 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     EXPECT_FALSE(IsWindow(window));
     UnloadCheckWindow();  // not loaded: nothing happens
     EXPECT_FALSE(IsCheckWindowLoaded());
+}
+
+// The height of the font the control draws its text in.
+LONG FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicturesAtTheNewSize) {
+    ShowCheckWindowModeless(g_spelling);
+    PumpWaitingMessages();
+    const HWND window = FindCheckWindow();
+    ASSERT_NE(window, nullptr);
+    const LONG loaded = FontHeight(GetDlgItem(window, kIdWordBox));  // made at the session's 96 DPI
+    ASSERT_NE(loaded, 0);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(ButtonPictureSize(120), 20);
+    for (const auto& [dpi, pictureSize] : {std::pair(144, 24), std::pair(192, 32), std::pair(96, 16)}) {
+        RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
+                       frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        for (const int id : {kIdWordBox, kIdWordLabel, kIdCheck, kIdWordList, kIdCopy})
+            EXPECT_EQ(FontHeight(GetDlgItem(window, id)), MulDiv(loaded, dpi, 96)) << "control " << id << " at " << dpi;
+        for (const int id : {kIdCheck, kIdCopy}) {
+            BUTTON_IMAGELIST picture{};
+            SendDlgItemMessageW(window, id, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
+            int width = 0, height = 0;
+            ImageList_GetIconSize(picture.himl, &width, &height);
+            EXPECT_EQ(std::pair(width, height), std::pair(pictureSize, pictureSize))
+                << "button " << id << " at " << dpi;
+        }
+    }
+    UnloadCheckWindow();
 }
 
 }  // namespace

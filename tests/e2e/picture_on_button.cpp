@@ -1,0 +1,96 @@
+#include "picture_on_button.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "support/unique_handle.h"
+
+namespace morvane::e2e {
+namespace {
+
+// The smallest rectangle holding the pixels of the w x h area that `ink` says are ink, from
+// `edge` pixels in; right < left when there are none.
+RECT InkBox(int width, int height, int edge, const std::function<bool(int, int)>& ink) {
+    RECT box{width, height, -1, -1};
+    for (int y = edge; y < height - edge; ++y)
+        for (int x = edge; x < width - edge; ++x)
+            if (ink(x, y)) box = {std::min(box.left, LONG(x)), std::min(box.top, LONG(y)),
+                                  std::max(box.right, LONG(x)), std::max(box.bottom, LONG(y))};
+    return box;
+}
+
+}  // namespace
+
+COLORREF SourcePicture::At(int x, int y) const {
+    const bool inside = x >= 0 && y >= 0 && x < kSourceSize && y < kSourceSize;
+    return inside ? pixels[static_cast<std::size_t>(y * kSourceSize + x)] : kLightGrey;
+}
+
+std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId) {
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSourceSize, -kSourceSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::array<std::uint32_t, kSourceSize * kSourceSize> bits{};
+    const WindowDc screen(nullptr);
+    const int rows = bitmap ? GetDIBits(screen.Get(), bitmap.Get(), 0, kSourceSize, bits.data(), &info, 0) : 0;
+    if (rows != kSourceSize) return std::nullopt;
+    SourcePicture picture;
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        picture.pixels[i] = RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF);
+    return picture;
+}
+
+PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, int expectedSize) {
+    const auto isInk = [](COLORREF colour) { return colour == RGB(0, 0, 0) || colour == RGB(0, 0, 128); };
+    const RECT from = InkBox(kSourceSize, kSourceSize, 0, [&](int x, int y) { return isInk(source.At(x, y)); });
+    const RECT drawn =
+        InkBox(button.Width(), button.Height(), 3, [&](int x, int y) { return isInk(button.At(x, y)); });
+    PictureOnButton seen;
+    if (from.right < from.left || drawn.right < drawn.left) return seen;
+    seen.found = true;
+    seen.width = (drawn.right - drawn.left + 1) * double(kSourceSize) / (from.right - from.left + 1);
+    seen.height = (drawn.bottom - drawn.top + 1) * double(kSourceSize) / (from.bottom - from.top + 1);
+    const double scale = double(expectedSize) / kSourceSize;
+    const int left = drawn.left - int(std::lround(from.left * scale));
+    const int top = drawn.top - int(std::lround(from.top * scale));
+    const int faceX = left - 2;  // outside the picture even if its place is a pixel off
+    seen.face = button.At(faceX, top + expectedSize / 2);
+    seen.painted = seen.face != CLR_INVALID && !isInk(seen.face);
+    for (int sy = 0; sy < kSourceSize; ++sy) {
+        for (int sx = 0; sx < kSourceSize; ++sx) {
+            // Light grey with light grey all round, so whichever source pixel a screen pixel is
+            // enlarged from, it is light grey.
+            bool greyAround = true;
+            for (int d = 0; d < 9; ++d)
+                greyAround = greyAround && source.At(sx + d % 3 - 1, sy + d / 3 - 1) == kLightGrey;
+            if (!greyAround) continue;
+            const int x = left + int((sx + 0.5) * scale), y = top + int((sy + 0.5) * scale);
+            ++seen.greyPixels;
+            if (button.At(x, y) == button.At(faceX, y) || seen.unlikeFace++ > 0) continue;
+            seen.firstUnlike = "(" + std::to_string(x) + ", " + std::to_string(y) + ") is " +
+                               ColourText(button.At(x, y)) + ", the face beside it " + ColourText(button.At(faceX, y));
+        }
+    }
+    return seen;
+}
+
+std::string Describe(const PictureOnButton& seen) {
+    if (!seen.found) return "no picture found on the button";
+    char size[64];
+    std::snprintf(size, sizeof(size), "%.1f x %.1f", seen.width, seen.height);
+    return std::string("picture drawn at about ") + size + ", face " + ColourText(seen.face) + ", " +
+           std::to_string(seen.unlikeFace) + " of " + std::to_string(seen.greyPixels) +
+           " light grey pixels unlike the face" + (seen.unlikeFace ? ", first " + seen.firstUnlike : "");
+}
+
+PictureOnButton PhotographPicture(HWND button, const SourcePicture& source, int expectedSize,
+                                  const std::function<bool(const PictureOnButton&)>& ready) {
+    const ScreenPhoto photo = PhotographWhen(button, [&](const ScreenPhoto& shot) {
+        const PictureOnButton seen = Inspect(shot, source, expectedSize);
+        return seen.found && seen.painted && (!ready || ready(seen));
+    });
+    return Inspect(photo, source, expectedSize);
+}
+
+}  // namespace morvane::e2e
