@@ -225,12 +225,12 @@ void LanguageServer::CheckAllAgain() {
 }
 
 json LanguageServer::CodeActions(const json& params) {
+    const TextPosition from = ReadPosition(params.at("range").at("start"));
+    const TextPosition to = ReadPosition(params.at("range").at("end"));
     json actions = json::array();
     const auto open = documents_.find(params.at("textDocument").at("uri").get<std::string>());
     if (open == documents_.end()) return actions;
     const CheckedDocument& document = open->second.checked;
-    const TextPosition from = ReadPosition(params.at("range").at("start"));
-    const TextPosition to = ReadPosition(params.at("range").at("end"));
     for (const FlaggedWord& flagged : document.Flagged()) {
         const TextPosition start = document.Text().PositionOf(flagged.line, flagged.column, encoding_);
         const TextPosition end = document.Text().PositionOf(flagged.line, flagged.column + flagged.length, encoding_);
