@@ -1,5 +1,6 @@
 #include "message_stream.h"
 
+#include <algorithm>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -78,11 +79,18 @@ IncomingMessage ReadMessage(std::istream& in) {
         }
     }
     if (!length) return Broken("a message header has no Content-Length");
-    IncomingMessage message{IncomingMessage::Kind::Message, std::string(*length, '\0'), {}};
-    in.read(message.body.data(), static_cast<std::streamsize>(*length));
-    if (static_cast<std::size_t>(in.gcount()) != *length) {
-        return Broken("the input ended inside a message: " + std::to_string(in.gcount()) + " of its " +
-                      std::to_string(*length) + " bytes arrived");
+    // The body grows as its bytes arrive, so a length that is never sent costs nothing.
+    IncomingMessage message{IncomingMessage::Kind::Message, {}, {}};
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    while (message.body.size() < *length) {
+        const std::size_t had = message.body.size();
+        const std::size_t piece = std::min(kPiece, *length - had);
+        message.body.resize(had + piece);
+        in.read(message.body.data() + had, static_cast<std::streamsize>(piece));
+        if (static_cast<std::size_t>(in.gcount()) != piece) {
+            return Broken("the input ended inside a message: " + std::to_string(had + in.gcount()) + " of its " +
+                          std::to_string(*length) + " bytes arrived");
+        }
     }
     return message;
 }
