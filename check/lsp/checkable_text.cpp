@@ -167,8 +167,8 @@ BlockState MaskLine(TextKind kind, BlockState state, std::u16string& line) {
     }
     const bool heading = line[contentStart] == u'#';  // a heading is prose, but ends a paragraph
     BlankCodeSpans(line);
+    BlankLinkDestinations(line);  // before the tags: a destination may be written <like this>
     BlankAngleBrackets(line);
-    BlankLinkDestinations(line);
     BlankUrls(line);
     return {0, 0, !heading};
 }

@@ -180,7 +180,8 @@ TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProt
 TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesTheWordAndEndsTheLine) {
     // Accented letters, emoji, a tab, and every line end before the flagged words.
     const std::vector<std::string> lines = {"na\xC3\xAFve \xF0\x9F\x98\x80\tbda xyz", "caf\xC3\xA9 bda",
-                                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 bda", "\t\xE2\x82\xAC xyz"};
+                                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 bda",
+                                            "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC xyz"};
     const std::string text = lines[0] + "\r\n" + lines[1] + "\r" + lines[2] + "\n" + lines[3];
     struct Case {
         json capabilities;
@@ -245,6 +246,7 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         {"[link text xyz](https://bda.example/bda \"title qqq\") <b class=bda>zzz</b> <!-- bda -->", {"xyz", "qqq", "zzz"}},
         {"see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>", {}},
         {"[link]: https://bda.example/ref", {}},
+        {"a [link](bda.html) and [link](<bda and bda.md> \"qqq\")", {"qqq"}},
         {"", {}},
         {"\tbda in an indented block", {}},
     };
@@ -386,7 +388,7 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
                     configure({{"morvane", {{"severity", "loud"}, {"dictionary", "/nowhere"}}}}) +
                     configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
                     configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
-                    configure({{"dictionary", "/elsewhere/dictionary"}}) + kShutdownAndExit),
+                    configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) + kShutdownAndExit),
               0);
     EXPECT_EQ(Shown().size(), 5u);
     for (const char* told : {"maxSuggestions must be a whole number", "severity must be",
