@@ -178,10 +178,11 @@ TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProt
 }
 
 TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesTheWordAndEndsTheLine) {
-    // Accented letters, emoji, a tab, and every line end before the flagged words.
+    // Accented letters, emoji, a tab, characters at the edges of each length in UTF-8 and
+    // UTF-16, and every line end before the flagged words.
     const std::vector<std::string> lines = {"na\xC3\xAFve \xF0\x9F\x98\x80\tbda xyz", "caf\xC3\xA9 bda",
                                             "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 bda",
-                                            "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC xyz"};
+                                            "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8F\xBF\xBF xyz"};
     const std::string text = lines[0] + "\r\n" + lines[1] + "\r" + lines[2] + "\n" + lines[3];
     struct Case {
         json capabilities;
