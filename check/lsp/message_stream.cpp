@@ -8,7 +8,7 @@
 namespace morvane {
 namespace {
 
-constexpr std::size_t kMaxHeaderLineBytes = 4096;
+constexpr std::size_t kMaxHeaderLineBytes = 4096;  // without its line end
 
 IncomingMessage Broken(std::string problem) { return {IncomingMessage::Kind::Broken, {}, std::move(problem)}; }
 
@@ -60,7 +60,8 @@ IncomingMessage ReadMessage(std::istream& in) {
         line.clear();
         int c;
         while ((c = in.get()) != std::char_traits<char>::eof() && c != '\n') {
-            if (line.size() == kMaxHeaderLineBytes) return Broken("a message header line is longer than 4096 bytes");
+            // One more byte than the limit is kept: the \r of a line just long enough.
+            if (line.size() > kMaxHeaderLineBytes) return Broken("a message header line is longer than 4096 bytes");
             line.push_back(static_cast<char>(c));
         }
         if (c != '\n') {
@@ -69,6 +70,7 @@ IncomingMessage ReadMessage(std::istream& in) {
         }
         started = true;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > kMaxHeaderLineBytes) return Broken("a message header line is longer than 4096 bytes");
         if (line.empty()) break;
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos) return Broken("a message header line has no colon: \"" + line + "\"");

@@ -161,7 +161,8 @@ TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProt
         {"Content-Length: 2x\r\n\r\n{}", "not a number"},
         {"Content-Length: 30\r\n", "ended inside a message's header"},
         {"Content-Length 2\r\n\r\n{}", "no colon"},
-        {std::string(5000, 'X') + "\r\n\r\n{}", "longer than 4096 bytes"},
+        {std::string(4097, 'X') + "\r\n\r\n{}", "longer than 4096 bytes"},
+        {"Content-Type: " + std::string(4082, 'x') + "\r\n\r\n{}", "no Content-Length"},  // 4096 bytes are read
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Serve(Initialize() + c.input), 1) << c.told;
@@ -243,6 +244,7 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         {"```bda", {}},
         {"bda in a fence", {}},
         {"~~~ not the end", {}},
+        {"    ``` nor this, indented four", {}},
         {"```", {}},
         {"[link text xyz](https://bda.example/bda \"title qqq\") <b class=bda>zzz</b> <!-- bda -->", {"xyz", "qqq", "zzz"}},
         {"see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>", {}},
@@ -356,7 +358,7 @@ TEST_F(LanguageServerTest, CodeActionsOfferTheWindowsListAndThePersonalWordList)
 
     // Adding saves the list and refreshes every open document; ignoring saves nothing.
     EXPECT_EQ(host.files[kPersonal], "bda\n");
-    EXPECT_EQ(Answer(2)["result"], nullptr);
+    EXPECT_EQ(Answer(2), json({{"jsonrpc", "2.0"}, {"id", 2}, {"result", nullptr}}));
     const json expectedB = {json::array({{0, 0, 3}, {0, 5, 8}, {0, 13, 16}}), json::array({{0, 5, 8}, {0, 13, 16}}),
                             json::array({{0, 13, 16}}), json::array()};
     json seenB = json::array();
