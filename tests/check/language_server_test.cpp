@@ -391,7 +391,8 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
                     configure({{"morvane", {{"severity", "loud"}, {"dictionary", "/nowhere"}}}}) +
                     configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
                     configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
-                    configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) + kShutdownAndExit),
+                    configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) +
+                    configure({{"personalWordList", "/new/words"}}) + kShutdownAndExit),
               0);
     EXPECT_EQ(Shown().size(), 5u);
     for (const char* told : {"maxSuggestions must be a whole number", "severity must be",
@@ -404,8 +405,9 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
     for (const json& published : Published("file:///a")) {
         seen.push_back({Ranges(published), published.empty() ? json(0) : published[0]["severity"]});
     }
-    // Opened; the personal list and severity; the new dictionary knows "bda".
-    EXPECT_EQ(seen, json::parse("[[[[0, 0, 3], [0, 4, 7]], 3], [[[0, 0, 3]], 1], [[], 0]]"));
+    // Opened; the personal list and severity; the new dictionary knows "bda"; a personal list
+    // that is not there yet is an empty one.
+    EXPECT_EQ(seen, json::parse("[[[[0, 0, 3], [0, 4, 7]], 3], [[[0, 0, 3]], 1], [[], 0], [[[0, 4, 7]], 1]]"));
 }
 
 }  // namespace
