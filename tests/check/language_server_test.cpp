@@ -23,7 +23,7 @@ const std::u16string kPersonal = u"/home/me/personal-words";
 const std::vector<std::u16string> kEntries = {
     u"a",    u"after", u"an",   u"and",  u"bad",  u"bed",       u"bid",     u"caf", u"code",  u"end",
     u"fence", u"heading", u"hello", u"in", u"is", u"link", u"lone", u"na", u"not", u"or", u"paragraph",
-    u"receive", u"see", u"still", u"text", u"the", u"then", u"title", u"ve"};
+    u"receive", u"see", u"still", u"text", u"the", u"then", u"title", u"to", u"ve"};
 
 std::string Framed(const std::string& body) { return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body; }
 std::string Request(int id, const std::string& method, json params = json::object()) {
@@ -252,6 +252,8 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         {"a [link](bda.html) and [link](<bda and bda.md> \"qqq\")", {"qqq"}},
         {"", {}},
         {"\tbda in an indented block", {}},
+        {"    ``` in the block, not a fence", {}},
+        {"https://bda.example/x is a link to xyz", {"xyz"}},
     };
     std::string text;
     json expected = json::array(), plain = json::array();
@@ -392,7 +394,8 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
                     configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
                     configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
                     configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) +
-                    configure({{"personalWordList", "/new/words"}}) + kShutdownAndExit),
+                    configure({{"personalWordList", "/new/words"}}) + configure({{"severity", "hint"}}) +
+                    kShutdownAndExit),
               0);
     EXPECT_EQ(Shown().size(), 5u);
     for (const char* told : {"maxSuggestions must be a whole number", "severity must be",
@@ -406,8 +409,9 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
         seen.push_back({Ranges(published), published.empty() ? json(0) : published[0]["severity"]});
     }
     // Opened; the personal list and severity; the new dictionary knows "bda"; a personal list
-    // that is not there yet is an empty one.
-    EXPECT_EQ(seen, json::parse("[[[[0, 0, 3], [0, 4, 7]], 3], [[[0, 0, 3]], 1], [[], 0], [[[0, 4, 7]], 1]]"));
+    // that is not there yet is an empty one; the severity alone.
+    EXPECT_EQ(seen, json::parse("[[[[0, 0, 3], [0, 4, 7]], 3], [[[0, 0, 3]], 1], [[], 0], [[[0, 4, 7]], 1], "
+                                "[[[0, 4, 7]], 4]]"));
 }
 
 }  // namespace
