@@ -331,8 +331,9 @@ TEST_F(LanguageServerTest, IncrementalChangesFindWhatCheckingTheWholeNewTextFind
 }
 
 TEST_F(LanguageServerTest, CodeActionsOfferTheWindowsListAndThePersonalWordList) {
+    // The cursor at the start of a word here, at its end below: both are on the word.
     const std::string actionsAtBda =
-        Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 5, 5)},
+        Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 4, 4)},
                                                {"context", {{"diagnostics", json::array()}}}});
     const std::string commands =
         Request(2, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"bda"}}}) +
@@ -372,7 +373,7 @@ TEST_F(LanguageServerTest, CodeActionsOfferTheWindowsListAndThePersonalWordList)
     saveFails = true;
     EXPECT_EQ(Serve(Initialize() + Open("file:///a", "xyz") +
                     Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}},
-                                                           {"range", Range(0, 0, 3)}}) +
+                                                           {"range", Range(0, 3, 3)}}) +
                     Request(2, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"xyz"}}}) +
                     kShutdownAndExit),
               0);
