@@ -113,10 +113,11 @@ void LanguageServer::HandleRequest(const std::string& method, const json& id, co
     } else if (method == "textDocument/codeAction") {
         Reply(id, CodeActions(params));
     } else if (method == "workspace/executeCommand") {
-        if (ExecuteCommand(params)) {
+        const std::string problem = ExecuteCommand(params);
+        if (problem.empty()) {
             Reply(id, nullptr);
         } else {
-            ReplyError(id, kInvalidParams, "no such command: " + params["command"].get<std::string>());
+            ReplyError(id, kInvalidParams, problem);
         }
     } else {
         ReplyError(id, kMethodNotFound, "no such method: " + method);
@@ -183,14 +184,26 @@ void LanguageServer::ChangeDocument(const json& params) {
              << '\n';
         return;
     }
-    CheckedDocument& checked = open->second.checked;
+    // All the changes are read before the first is made: a change that cannot be read leaves
+    // the document as it was, not half changed.
+    struct Change {
+        std::optional<std::pair<TextPosition, TextPosition>> range;  // none: the whole text
+        std::u16string text;
+    };
+    std::vector<Change> changes;
     for (const json& change : params.at("contentChanges")) {
-        const std::u16string text = Utf8ToUtf16(change.at("text").get_ref<const std::string&>());
+        changes.push_back({std::nullopt, Utf8ToUtf16(change.at("text").get_ref<const std::string&>())});
         if (change.contains("range")) {
             const json& range = change["range"];
-            checked.Edit(ReadPosition(range.at("start")), ReadPosition(range.at("end")), encoding_, text, isFound_);
+            changes.back().range = {ReadPosition(range.at("start")), ReadPosition(range.at("end"))};
+        }
+    }
+    CheckedDocument& checked = open->second.checked;
+    for (const Change& change : changes) {
+        if (change.range) {
+            checked.Edit(change.range->first, change.range->second, encoding_, change.text, isFound_);
         } else {
-            checked.ReplaceAll(text, isFound_);
+            checked.ReplaceAll(change.text, isFound_);
         }
     }
     if (Member(document, "version").is_number_integer()) open->second.version = document["version"].get<std::int64_t>();
@@ -259,9 +272,13 @@ json LanguageServer::CodeActions(const json& params) {
     return actions;
 }
 
-bool LanguageServer::ExecuteCommand(const json& params) {
+std::string LanguageServer::ExecuteCommand(const json& params) {
     const std::string& command = params.at("command").get_ref<const std::string&>();
+    if (command != kAddWordCommand && command != kIgnoreWordCommand) return "no such command: " + command;
     const std::u16string word = Utf8ToUtf16(params.at("arguments").at(0).get_ref<const std::string&>());
+    if (word.empty() || word.find_first_of(u"\r\n") != std::u16string::npos) {
+        return command + " takes one word, without line breaks";  // the list keeps one word a line
+    }
     if (command == kAddWordCommand) {
         setup_.personal.Add(word);
         const std::u16string failure = setup_.replaceFile(setup_.personalWordListPath, setup_.personal.FileText());
@@ -270,13 +287,11 @@ bool LanguageServer::ExecuteCommand(const json& params) {
                                            Utf16ToUtf8(setup_.personalWordListPath) + ": " + Utf16ToUtf8(failure) +
                                            ". The word counts as found until the server ends.");
         }
-    } else if (command == kIgnoreWordCommand) {
-        setup_.personal.AcceptForSession(word);
     } else {
-        return false;
+        setup_.personal.AcceptForSession(word);
     }
     CheckAllAgain();
-    return true;
+    return {};
 }
 
 void LanguageServer::ApplySettings(const json& settings) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -51,7 +52,7 @@ private:
     void HandleNotification(const std::string& method, const nlohmann::json& params);
     nlohmann::json Initialize(const nlohmann::json& params);
     nlohmann::json CodeActions(const nlohmann::json& params);
-    bool ExecuteCommand(const nlohmann::json& params);  // false for a command it does not know
+    std::string ExecuteCommand(const nlohmann::json& params);  // what is wrong with it, or the empty text
     void ChangeDocument(const nlohmann::json& params);
     void ApplySettings(const nlohmann::json& settings);
 

@@ -125,13 +125,22 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
         Framed("{\"jsonrpc\": \"2.0\", \"id\": 4}") + Framed("[1, 2]") +
         Request(5, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}}) +
         Request(6, "workspace/executeCommand", {{"command", "morvane.format"}, {"arguments", {"x"}}}) +
+        // A change that cannot be read leaves the document as it was, and a word is one line.
+        Open("file:///a", "bda") +
+        Notification("textDocument/didChange", {{"textDocument", {{"uri", "file:///a"}, {"version", 2}}},
+                                                {"contentChanges", {{{"range", Range(0, 0, 3)}, {"text", "xyz"}},
+                                                                    {{"range", Range(0, 0, 0)}}}}}) +
+        Request(10, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 0, 0)}}) +
+        Request(11, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"two\nwords"}}}) +
         Request(7, "shutdown") + Request(8, "textDocument/codeAction") + Notification("exit") + Request(9, "shutdown");
     EXPECT_EQ(Serve(input), 0);
     json summary = json::array();
-    for (const json& m : sent) summary.push_back({m["id"], m.contains("error") ? m["error"]["code"] : json("result")});
+    for (const json& m : sent) {
+        if (m.contains("id")) summary.push_back({m["id"], m.contains("error") ? m["error"]["code"] : json("result")});
+    }
     EXPECT_EQ(summary, json::parse(R"([[1, -32002], [null, -32700], [0, "result"], [2, -32600], [3, -32601],
-                                      [4, -32600], [null, -32600], [5, -32602], [6, -32602], [7, "result"],
-                                      [8, -32600]])"));
+                                      [4, -32600], [null, -32600], [5, -32602], [6, -32602], [10, "result"],
+                                      [11, -32602], [7, "result"], [8, -32600]])"));
     const json result = Answer(0)["result"];
     EXPECT_EQ(result["capabilities"]["positionEncoding"], "utf-16");
     EXPECT_EQ(result["capabilities"]["textDocumentSync"]["change"], 2);  // incremental
@@ -139,7 +148,9 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
               json({"morvane.addWord", "morvane.ignoreWord"}));
     EXPECT_EQ(result["serverInfo"], json({{"name", "morvane-check"}, {"version", "1.0.0"}}));
     EXPECT_TRUE(Published("file:///early").empty()) << "a document opened before initialize is dropped";
-    EXPECT_EQ(Answer(7)["result"], nullptr);
+    EXPECT_EQ(Answer(10)["result"].back()["title"], "Ignore 'bda' in this session");
+    EXPECT_EQ(Published("file:///a").size(), 1u);
+    EXPECT_EQ(host.files.count(kPersonal), 0u);
 
     // exit without shutdown, or the input's end, is status 1; the end after shutdown is 0.
     EXPECT_EQ(Serve(Initialize() + Notification("exit")), 1);
