@@ -132,6 +132,8 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
                                                                     {{"range", Range(0, 0, 0)}}}}}) +
         Request(10, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 0, 0)}}) +
         Request(11, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"two\nwords"}}}) +
+        Notification("textDocument/didChange", {{"textDocument", {{"uri", "file:///a"}, {"version", 3}}},
+                                                {"contentChanges", {{{"text", "hello xyz"}}}}}) +
         Request(7, "shutdown") + Request(8, "textDocument/codeAction") + Notification("exit") + Request(9, "shutdown");
     EXPECT_EQ(Serve(input), 0);
     json summary = json::array();
@@ -149,7 +151,8 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
     EXPECT_EQ(result["serverInfo"], json({{"name", "morvane-check"}, {"version", "1.0.0"}}));
     EXPECT_TRUE(Published("file:///early").empty()) << "a document opened before initialize is dropped";
     EXPECT_EQ(Answer(10)["result"].back()["title"], "Ignore 'bda' in this session");
-    EXPECT_EQ(Published("file:///a").size(), 1u);
+    ASSERT_EQ(Published("file:///a").size(), 2u) << "opened, and changed whole";
+    EXPECT_EQ(Ranges(Published("file:///a")[1]), json::parse("[[0, 6, 9]]"));
     EXPECT_EQ(host.files.count(kPersonal), 0u);
 
     // exit without shutdown, or the input's end, is status 1; the end after shutdown is 0.
