@@ -404,7 +404,7 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
     const auto configure = [](json settings) {
         return Notification("workspace/didChangeConfiguration", {{"settings", settings}});
     };
-    EXPECT_EQ(Serve(Initialize({}, {{"maxSuggestions", "ten"}}) + Open("file:///a", "bda xyz") +
+    EXPECT_EQ(Serve(Initialize({}, {{"maxSuggestions", "ten"}, {"dictionary", 42}}) + Open("file:///a", "bda xyz") +
                     configure({{"morvane", {{"severity", "loud"}, {"dictionary", "/nowhere"}}}}) +
                     configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
                     configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
@@ -412,8 +412,8 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
                     configure({{"personalWordList", "/new/words"}}) + configure({{"severity", "hint"}}) +
                     kShutdownAndExit),
               0);
-    EXPECT_EQ(Shown().size(), 5u);
-    for (const char* told : {"maxSuggestions must be a whole number", "severity must be",
+    EXPECT_EQ(Shown().size(), 6u);
+    for (const char* told : {"maxSuggestions must be a whole number", "dictionary must be the path", "severity must be",
                              "could not load the dictionary /nowhere", "list /locked/words: access denied"}) {
         bool found = false;
         for (const std::string& text : Shown()) found = found || text.find(told) != std::string::npos;
