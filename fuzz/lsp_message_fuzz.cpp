@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         WriteMessage(framed, message.body);
         std::istringstream again(framed.str());
         const IncomingMessage read = ReadMessage(again);
-        if (read.kind != IncomingMessage::Kind::Message || read.body != message.body) Fail("a framed body read back differs");
+        if (read.kind != IncomingMessage::Kind::Message || read.body != message.body) {
+            Fail("a framed body read back differs");
+        }
         if (ReadMessage(again).kind != IncomingMessage::Kind::End) Fail("a framed message is followed by more");
     }
 

@@ -136,7 +136,8 @@ void LanguageServer::HandleNotification(const std::string& method, const json& p
         const TextKind kind = TextKindOfLanguage(Member(document, "languageId").is_string()
                                                      ? document["languageId"].get_ref<const std::string&>()
                                                      : std::string());
-        OpenDocument open{CheckedDocument(kind, Utf8ToUtf16(document.at("text").get_ref<const std::string&>()), isFound_),
+        const std::u16string text = Utf8ToUtf16(document.at("text").get_ref<const std::string&>());
+        OpenDocument open{CheckedDocument(kind, text, isFound_),
                           Member(document, "version").is_number_integer()
                               ? std::optional<std::int64_t>(document["version"].get<std::int64_t>())
                               : std::nullopt};
@@ -224,7 +225,9 @@ json LanguageServer::Diagnostic(const CheckedDocument& document, const FlaggedWo
 
 void LanguageServer::Publish(const std::string& uri, const OpenDocument& document) {
     json diagnostics = json::array();
-    for (const FlaggedWord& word : document.checked.Flagged()) diagnostics.push_back(Diagnostic(document.checked, word));
+    for (const FlaggedWord& word : document.checked.Flagged()) {
+        diagnostics.push_back(Diagnostic(document.checked, word));
+    }
     json params = {{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
     if (document.version) params["version"] = *document.version;
     send_({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"}, {"params", std::move(params)}});
@@ -317,7 +320,8 @@ void LanguageServer::ApplySettings(const json& settings) {
     if (update.personalWordList && *update.personalWordList != setup_.personalWordListPath) {
         PersonalWords personal;
         FileReadResult file{true, {}, {}};
-        if (setup_.host.FileExists(*update.personalWordList)) file = setup_.host.ReadWholeFile(*update.personalWordList);
+        const std::u16string& path = *update.personalWordList;
+        if (setup_.host.FileExists(path)) file = setup_.host.ReadWholeFile(path);
         if (!file.ok) {
             update.refused.push_back("Morvane could not read the personal word list " +
                                      Utf16ToUtf8(*update.personalWordList) + ": " + Utf16ToUtf8(file.reason) +

@@ -40,7 +40,8 @@ std::optional<std::u16string> ReadPath(const json& value) {
 SettingsUpdate ReadSettings(const json& settings) {
     SettingsUpdate update;
     if (!settings.is_object()) return update;
-    const json& values = settings.contains("morvane") && settings["morvane"].is_object() ? settings["morvane"] : settings;
+    const bool section = settings.contains("morvane") && settings["morvane"].is_object();
+    const json& values = section ? settings["morvane"] : settings;
     auto read = [&](const char* name, auto& target, auto reader, const char* wanted) {
         if (!values.contains(name) || values[name].is_null()) return;
         target = reader(values[name]);

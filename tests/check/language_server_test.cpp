@@ -25,7 +25,9 @@ const std::vector<std::u16string> kEntries = {
     u"fence", u"heading", u"hello", u"in", u"is", u"link", u"lone", u"na", u"not", u"or", u"paragraph",
     u"receive", u"see", u"still", u"text", u"the", u"then", u"title", u"to", u"ve"};
 
-std::string Framed(const std::string& body) { return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body; }
+std::string Framed(const std::string& body) {
+    return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
 std::string Request(int id, const std::string& method, json params = json::object()) {
     return Framed(json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
 }
@@ -93,7 +95,8 @@ protected:
     static json Ranges(const json& diagnostics) {
         json ranges = json::array();
         for (const json& d : diagnostics) {
-            ranges.push_back({d["range"]["start"]["line"], d["range"]["start"]["character"], d["range"]["end"]["character"]});
+            const json& range = d["range"];
+            ranges.push_back({range["start"]["line"], range["start"]["character"], range["end"]["character"]});
         }
         return ranges;
     }
@@ -197,7 +200,8 @@ TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesThe
     // UTF-16, and every line end before the flagged words.
     const std::vector<std::string> lines = {"na\xC3\xAFve \xF0\x9F\x98\x80\tbda xyz", "caf\xC3\xA9 bda",
                                             "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 bda",
-                                            "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80\xF4\x8F\xBF\xBF xyz"};
+                                            "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80"
+                                            "\xF4\x8F\xBF\xBF xyz"};
     const std::string text = lines[0] + "\r\n" + lines[1] + "\r" + lines[2] + "\n" + lines[3];
     struct Case {
         json capabilities;
@@ -260,7 +264,8 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         {"~~~ not the end", {}},
         {"    ```", {}},  // indented four: not the end either
         {"```", {}},
-        {"[link text xyz](https://bda.example/bda \"title qqq\") <b class=bda>zzz</b> <!-- bda -->", {"xyz", "qqq", "zzz"}},
+        {"[link text xyz](https://bda.example/bda \"title qqq\") <b class=bda>zzz</b> <!-- bda -->",
+         {"xyz", "qqq", "zzz"}},
         {"see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>", {}},
         {"[link]: bda/ref.html", {}},
         {"a [link](bda.html) and [link](<bda and bda.md> \"qqq\")", {"qqq"}},
@@ -354,7 +359,8 @@ TEST_F(LanguageServerTest, CodeActionsOfferTheWindowsListAndThePersonalWordList)
         Request(3, "workspace/executeCommand", {{"command", "morvane.ignoreWord"}, {"arguments", {"xyz"}}});
     EXPECT_EQ(Serve(Initialize({}, {{"maxSuggestions", 2}, {"severity", "warning"}}) + Open("file:///a", "xyz bda") +
                     Open("file:///b", "bda, xyz and qqq") + actionsAtBda + commands +
-                    Notification("textDocument/didClose", {{"textDocument", {{"uri", "file:///b"}}}}) + kShutdownAndExit),
+                    Notification("textDocument/didClose", {{"textDocument", {{"uri", "file:///b"}}}}) +
+                    kShutdownAndExit),
               0);
     json titles = json::array(), fixes = json::array();
     const json actions = Answer(1)["result"];
