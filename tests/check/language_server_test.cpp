@@ -415,7 +415,7 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
                     configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
                     configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
                     configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) +
-                    configure({{"personalWordList", "/new/words"}}) + configure({{"severity", "hint"}}) +
+                    configure({{"personalWordList", "/new/words"}}) + configure({{"severity", 4}}) +
                     kShutdownAndExit),
               0);
     EXPECT_EQ(Shown().size(), 6u);
