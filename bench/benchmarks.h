@@ -8,5 +8,6 @@ void RegisterLoadBenchmark(const BenchDictionary& dictionary);
 void RegisterLookupBenchmark(const BenchDictionary& dictionary);
 void RegisterCheckBenchmarks(const BenchDictionary& dictionary);
 void RegisterReferenceCheckBenchmark(const BenchDictionary& dictionary);
+void RegisterLanguageServerBenchmarks(const BenchDictionary& dictionary);
 
 }  // namespace morvane::bench

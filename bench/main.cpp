@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
         RegisterLookupBenchmark(*dictionary);
         RegisterCheckBenchmarks(*dictionary);
         RegisterReferenceCheckBenchmark(*dictionary);
+        RegisterLanguageServerBenchmarks(*dictionary);
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

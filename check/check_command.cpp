@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "check/lsp/language_server.h"
 #include "engine/check_list.h"
 #include "engine/spelling.h"
 #include "engine/suggestion_limit.h"
@@ -29,6 +30,7 @@ const char kCheckCommandUsage[] =
     "Usage: morvane-check [--dictionary FILE] [--max N] [--json] [WORD ...]\n"
     "       morvane-check -a [-d FILE] [-p FILE] [--max N]    (the pipe mode of editors)\n"
     "       morvane-check -l [-d FILE] [-p FILE]              (list the unknown words of a text)\n"
+    "       morvane-check --lsp [-d FILE] [-p FILE] [--max N] (a language server for editors)\n"
     "\n"
     "Checks each WORD as Morvane's check window does and prints what its list would then show:\n"
     "the word itself when it is in the dictionary, else the suggestions, best first, or\n"
@@ -66,6 +68,10 @@ const char kCheckCommandUsage[] =
     "there is no TeX or nroff mode, all text is plain.\n"
     "List mode (-l) reads text and prints each word (or part) that is not found, one per line,\n"
     "in the order met; exit status 0 once the text is read, 2 on a usage or file error.\n"
+    "Language server (--lsp): the Language Server Protocol on standard input and output, for\n"
+    "editors; open documents get a diagnostic for each word not found, with the suggestions, add\n"
+    "to the personal word list and ignore as code actions. Markdown is checked without its code,\n"
+    "URLs and HTML. Exit status 0 after the client's shutdown and exit, else 1.\n"
     "\n"
     "  -d FILE            the dictionary, as --dictionary\n"
     "  -p FILE            the personal word list, UTF-8, one word per line; by default\n"
@@ -78,7 +84,7 @@ const char kCheckCommandUsage[] =
 
 namespace {
 
-enum class Mode { Words, Pipe, List, Version };
+enum class Mode { Words, Pipe, List, Version, LanguageServer };
 
 struct Options {
     Mode mode = Mode::Words;
@@ -124,6 +130,8 @@ bool ParseLongOption(const std::u16string& arg, const std::vector<std::u16string
     };
     if (name == u"--help" && equals == std::u16string::npos) {
         options.help = true;
+    } else if (name == u"--lsp" && equals == std::u16string::npos) {
+        options.mode = Mode::LanguageServer;
     } else if (name == u"--json" && equals == std::u16string::npos) {
         options.json = true;
     } else if (name == u"--dictionary") {
@@ -188,7 +196,7 @@ std::optional<Options> ParseArguments(const std::vector<std::u16string>& args, s
         if (!unknownFlags.empty()) {
             err << "morvane-check: unknown option " << Utf16ToUtf8(unknownFlags.front()) << " (see --help)\n";
         } else {
-            err << "morvane-check: -a and -l read their text from standard input, not \""
+            err << "morvane-check: -a, -l and --lsp read their text from standard input, not \""
                 << Utf16ToUtf8(options.words.front()) << "\"\n";
         }
         return std::nullopt;
@@ -301,10 +309,10 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
     }
 
     const int limit = options->limit ? *options->limit : SettingsSuggestionLimit(context);
+    const std::u16string dictionaryPath =
+        options->dictionary.value_or(context.programDirectory + context.pathSeparator + kDictionaryFileName);
     Dictionary dictionary;
-    dictionary.LoadDictionary(
-        options->dictionary.value_or(context.programDirectory + context.pathSeparator + kDictionaryFileName),
-        context.host);
+    dictionary.LoadDictionary(dictionaryPath, context.host);
     if (dictionary.DictionaryMissing()) return 2;
 
     int status = 0;
@@ -319,6 +327,11 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
         }
         PersonalWords personal;
         if (!LoadPersonalWords(path, personal, context)) return 2;
+        if (options->mode == Mode::LanguageServer) {
+            return RunLanguageServer({context.host, std::move(dictionary), dictionaryPath, limit, path,
+                                      std::move(personal), context.replaceFile},
+                                     context.in, context.out, context.err);
+        }
         if (options->mode == Mode::List) {
             ListUnknownWords(context.in, dictionary.Words(), personal, context.out);
         } else {

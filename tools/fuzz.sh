@@ -12,7 +12,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${MORVANE_BUILD_DIR:-$here/build/fuzz}
 total=${1:-600}
-targets="word_list spelling check text_words"
+targets="word_list spelling check text_words lsp_message lsp_document"
 
 case $total in
   ''|*[!0-9]*) echo "usage: tools/fuzz.sh [SECONDS]" >&2; exit 2 ;;
