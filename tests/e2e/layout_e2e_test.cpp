@@ -1,0 +1,90 @@
+// The windows as the real Morvane.exe draws them, at 96 and 144 dots per inch: the sizes of
+// their client areas and where the Tab key takes the focus.
+#include <utility>
+#include <vector>
+
+#include "program_test.h"
+#include "screen_dpi.h"
+#include "ui/about/about_layout.h"
+
+namespace morvane::e2e {
+namespace {
+
+// The control that has the focus in the thread of the window.
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// Presses Tab until the focus is back where it started (ten times at most): the controls it
+// reached, in order.
+std::vector<int> TabWalk(HWND window) {
+    const HWND start = FocusIn(window);
+    std::vector<int> reached;
+    for (HWND from = start; from && reached.size() < 10;) {
+        PostMessageW(from, WM_KEYDOWN, VK_TAB, 1);
+        PostMessageW(from, WM_KEYUP, VK_TAB, 0xC0000001);
+        HWND to = nullptr;
+        if (!WaitUntil([&] { return (to = FocusIn(window)) != from && to; })) {
+            ADD_FAILURE() << "waited for Tab to move the focus from control " << GetDlgCtrlID(from);
+            break;
+        }
+        reached.push_back(GetDlgCtrlID(to));
+        from = to == start ? nullptr : to;
+    }
+    return reached;
+}
+
+std::pair<LONG, LONG> ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// The check window's client area is 2865 x 2310 twips, About's 5730 x 3555; 1440 twips make
+// an inch. At 144 DPI, 2865 and 3555 twips are 286.5 and 355.5 pixels: the program rounds a
+// half pixel up (away from zero), to 287 and 356.
+struct Resolution {
+    DWORD dpi;
+    std::pair<LONG, LONG> checkWindow, about;
+};
+constexpr Resolution kResolutions[] = {{96, {191, 154}, {382, 237}}, {144, {287, 231}, {573, 356}}};
+
+TEST(LayoutE2E, ClientAreasAtBothResolutionsAndTheTabKeyGoesThroughTheControlsButNeverToALabel) {
+    for (const Resolution& resolution : kResolutions) {
+        SCOPED_TRACE(::testing::Message() << resolution.dpi << " dots per inch");
+        const ScreenDpiForNewPrograms screen(resolution.dpi);
+        const ScenarioFolder folder;
+        const RunningProgram program(folder);
+        ASSERT_NE(program.Host(), nullptr) << "waited for the program's host window";
+
+        program.LeftClick();
+        const HWND window = program.WaitForCheckWindow();
+        ASSERT_NE(window, nullptr) << "waited for the check window";
+        ASSERT_TRUE(WaitUntil([&] { return FocusIn(window) == GetDlgItem(window, kIdWordBox); }))
+            << "waited for the focus in the word box";
+        EXPECT_EQ(ClientSize(window), resolution.checkWindow);
+        // In the tab order the label "Word" stands between the word box and Check.
+        EXPECT_EQ(TabWalk(window), (std::vector<int>{kIdCheck, kIdWordList, kIdCopy, kIdWordBox}));
+        program.LeftClick();
+        ASSERT_TRUE(program.WaitUntilNoCheckWindow()) << "waited for the check window to go";
+
+        ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kAbout));
+        const HWND about = program.WaitForShownWindow(nullptr, L"About Morvane");
+        ASSERT_NE(about, nullptr) << "waited for the About dialog";
+        ASSERT_TRUE(WaitUntil([&] { return FocusIn(about) == GetDlgItem(about, kIdOk); }))
+            << "waited for the focus on OK";
+        EXPECT_EQ(ClientSize(about), resolution.about);
+        // OK, the logo, System Info, three labels and the description, in that order: the
+        // buttons and the description take the focus.
+        EXPECT_EQ(TabWalk(about), (std::vector<int>{kIdSysInfo, kIdDescription, kIdOk}));
+        PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); })) << "waited for About to close";
+        ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
+        EXPECT_TRUE(program.WaitForExit()) << "waited for Exit to end the program";
+    }
+}
+
+}  // namespace
+}  // namespace morvane::e2e
