@@ -17,10 +17,15 @@ HWND FocusIn(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// Presses Tab until the focus is back where it started (ten times at most): the controls it
-// reached, in order.
-std::vector<int> TabWalk(HWND window) {
+// The window's client area, where the focus starts, and the controls that Tab then reaches,
+// in order, until the focus is back there (ten at most).
+void ExpectLaidOut(HWND window, std::pair<LONG, LONG> clientSize, int focus, const std::vector<int>& tabbed) {
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), clientSize);
+    ASSERT_TRUE(WaitUntil([&] { return FocusIn(window) != nullptr; })) << "waited for the focus";
     const HWND start = FocusIn(window);
+    EXPECT_EQ(GetDlgCtrlID(start), focus);
     std::vector<int> reached;
     for (HWND from = start; from && reached.size() < 10;) {
         PostMessageW(from, WM_KEYDOWN, VK_TAB, 1);
@@ -33,13 +38,7 @@ std::vector<int> TabWalk(HWND window) {
         reached.push_back(GetDlgCtrlID(to));
         from = to == start ? nullptr : to;
     }
-    return reached;
-}
-
-std::pair<LONG, LONG> ClientSize(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return {client.right, client.bottom};
+    EXPECT_EQ(reached, tabbed);
 }
 
 // The check window's client area is 2865 x 2310 twips, About's 5730 x 3555; 1440 twips make
@@ -58,31 +57,20 @@ TEST(LayoutE2E, ClientAreasAtBothResolutionsAndTheTabKeyGoesThroughTheControlsBu
         const ScenarioFolder folder;
         const RunningProgram program(folder);
         ASSERT_NE(program.Host(), nullptr) << "waited for the program's host window";
-
         program.LeftClick();
         const HWND window = program.WaitForCheckWindow();
         ASSERT_NE(window, nullptr) << "waited for the check window";
-        ASSERT_TRUE(WaitUntil([&] { return FocusIn(window) == GetDlgItem(window, kIdWordBox); }))
-            << "waited for the focus in the word box";
-        EXPECT_EQ(ClientSize(window), resolution.checkWindow);
         // In the tab order the label "Word" stands between the word box and Check.
-        EXPECT_EQ(TabWalk(window), (std::vector<int>{kIdCheck, kIdWordList, kIdCopy, kIdWordBox}));
+        ExpectLaidOut(window, resolution.checkWindow, kIdWordBox, {kIdCheck, kIdWordList, kIdCopy, kIdWordBox});
         program.LeftClick();
         ASSERT_TRUE(program.WaitUntilNoCheckWindow()) << "waited for the check window to go";
 
         ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kAbout));
         const HWND about = program.WaitForShownWindow(nullptr, L"About Morvane");
         ASSERT_NE(about, nullptr) << "waited for the About dialog";
-        ASSERT_TRUE(WaitUntil([&] { return FocusIn(about) == GetDlgItem(about, kIdOk); }))
-            << "waited for the focus on OK";
-        EXPECT_EQ(ClientSize(about), resolution.about);
         // OK, the logo, System Info, three labels and the description, in that order: the
         // buttons and the description take the focus.
-        EXPECT_EQ(TabWalk(about), (std::vector<int>{kIdSysInfo, kIdDescription, kIdOk}));
-        PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); })) << "waited for About to close";
-        ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
-        EXPECT_TRUE(program.WaitForExit()) << "waited for Exit to end the program";
+        ExpectLaidOut(about, resolution.about, kIdOk, {kIdSysInfo, kIdDescription, kIdOk});
     }
 }
 
