@@ -1,5 +1,5 @@
 // The windows as the real Morvane.exe draws them, at 96 and 144 dots per inch: the sizes of
-// their client areas and where the Tab key takes the focus.
+// their client areas, where the focus starts and where the Tab key takes it.
 #include <utility>
 #include <vector>
 
@@ -17,26 +17,20 @@ HWND FocusIn(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// The window's client area, where the focus starts, and the controls that Tab then reaches,
-// in order, until the focus is back there (ten at most).
+// The window's client area, where the focus starts, and the controls that Tab then reaches by
+// the dialog manager's rule, in order, until it is back there (ten at most).
 void ExpectLaidOut(HWND window, std::pair<LONG, LONG> clientSize, int focus, const std::vector<int>& tabbed) {
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), clientSize);
+    SetForegroundWindow(window);  // as a click would: the window manager may not have activated it
     ASSERT_TRUE(WaitUntil([&] { return FocusIn(window) != nullptr; })) << "waited for the focus";
     const HWND start = FocusIn(window);
     EXPECT_EQ(GetDlgCtrlID(start), focus);
     std::vector<int> reached;
-    for (HWND from = start; from && reached.size() < 10;) {
-        PostMessageW(from, WM_KEYDOWN, VK_TAB, 1);
-        PostMessageW(from, WM_KEYUP, VK_TAB, 0xC0000001);
-        HWND to = nullptr;
-        if (!WaitUntil([&] { return (to = FocusIn(window)) != from && to; })) {
-            ADD_FAILURE() << "waited for Tab to move the focus from control " << GetDlgCtrlID(from);
-            break;
-        }
-        reached.push_back(GetDlgCtrlID(to));
-        from = to == start ? nullptr : to;
+    for (HWND next = start; reached.size() < 10 && (next = GetNextDlgTabItem(window, next, FALSE));) {
+        reached.push_back(GetDlgCtrlID(next));
+        if (next == start) break;
     }
     EXPECT_EQ(reached, tabbed);
 }
