@@ -15,7 +15,6 @@
 
 namespace morvane::e2e {
 
-using testing::FindShownWindow;
 using testing::kDialogClass;
 using testing::kMessageBoxTextId;
 using testing::WindowText;
@@ -84,7 +83,7 @@ public:
     // A visible top-level window of the program with this class (nullptr: any) and caption,
     // and, unless childId is 0, a child with that identifier.
     HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const {
-        return FindShownWindow(process_.dwProcessId, windowClass, caption, childId);
+        return testing::FindShownWindow(process_.dwProcessId, windowClass, caption, childId);
     }
     HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const;
     HWND ShownMenu() const { return ShownWindow(L"#32768", L""); }

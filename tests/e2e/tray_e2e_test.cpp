@@ -9,23 +9,11 @@ namespace {
 
 using TrayE2E = ProgramE2E;
 
-// After the menu's Exit: the icon, the host window and the check window go at once, but
-// `left` (About or a message box that a tray command shows) stays, and the program runs on,
-// until the user closes it.
-void ExpectExitLeavesOpen(const RunningProgram& program, HWND host, HWND left) {
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(host); })) << "waited for Exit to destroy the host window";
-    EXPECT_FALSE(TrayIconExists(host));
-    EXPECT_EQ(program.CheckWindow(), nullptr);
-    WaitUntilIdle(left);
-    EXPECT_TRUE(IsWindowVisible(left)) << "Exit closed a window the user had open";
-    EXPECT_FALSE(program.WaitForExit(0)) << "Exit ended the program under an open window";
-}
-
 // One run walks the icon and its menu as a user would: only the left button's release or a
 // menu choice shows anything; left clicks show the window modeless and unload it; Show
 // leaves a shown window as it is and otherwise shows it modally; after the close box the
-// next click only clears the flag; Exit while About is open leaves About until it is closed.
-TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExitsWhileAboutIsOpen) {
+// next click only clears the flag; About opens centred. (Exit: the endings below.)
+TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartReadMeAndAbout) {
     const HWND host = program_.Host();
     EXPECT_FALSE(IsWindowVisible(host));
     EXPECT_EQ(WindowText(host), L"Morvane");
@@ -113,18 +101,12 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
         EXPECT_EQ(shell.WaitForCommandLines(host).size(), 1u);
     }
 
-    ASSERT_NE(OpenCheckWindow(), nullptr) << "waited for the check window";
     ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kAbout));
     const HWND about = program_.WaitForShownWindow(nullptr, L"About Morvane");
     ASSERT_NE(about, nullptr) << "waited for the About dialog";
     ExpectCentredWithFixedFrameAndCloseBoxOnly(about);
     for (const wchar_t* text : {L"Morvane", L"Version 1.0.0"})
         EXPECT_NE(FindWindowExW(about, nullptr, nullptr, text), nullptr) << "no label " << text;
-    ASSERT_TRUE(program_.ChooseMenuItem(RunningProgram::kExit));  // handled inside the dialog's loop
-    ExpectExitLeavesOpen(program_, host, about);
-    PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(program_.WaitForExit()) << "waited for the program to end once About was closed";
-    EXPECT_EQ(program_.ExitCode(), 0u);
 }
 
 // Exit and what installers, the Restart Manager and a sign-out send, with the check window
@@ -133,24 +115,23 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartAndExits
 // until the user closes it, then the program ends; the others end everything at once.
 TEST(EndingE2E, ExitLeavesAnOpenAboutOrBoxUntilClosedButEveryEndingMessageEndsEverythingAtOnce) {
     constexpr UINT kMenuExit = 0;
-    enum class Open { kNothing, kAbout, kReadMeBox };
+    constexpr const wchar_t* kAbout = L"About Morvane";
+    constexpr const wchar_t* kReadMeBox = L"Corrupted Installation";  // ReadMe.txt is missing
     const struct {
         const char* name;
-        bool shownFromMenu;  // the check window shown modally by Show, else by a left click
-        Open open;           // what a later tray command shows over it
+        bool shownFromMenu;    // the check window shown modally by Show, else by a left click
+        const wchar_t* open;   // the caption of what a later tray command shows over it, if any
         UINT message;
         WPARAM first;
         LPARAM last;
-    } endings[] = {{"Exit", false, Open::kNothing, kMenuExit, 0, 0},
-                   {"Exit from a menu opened inside the modal window's loop", true, Open::kNothing, kMenuExit, 0, 0},
-                   {"Exit with About open over the modal window", true, Open::kAbout, kMenuExit, 0, 0},
-                   {"Exit with the read-me's box open", false, Open::kReadMeBox, kMenuExit, 0, 0},
-                   {"WM_CLOSE with About open", false, Open::kAbout, WM_CLOSE, 0, 0},
-                   {"Restart Manager with the read-me's box open", false, Open::kReadMeBox, WM_ENDSESSION, TRUE,
-                    ENDSESSION_CLOSEAPP},
-                   {"sign-out with About open over the modal window", true, Open::kAbout, WM_ENDSESSION, TRUE,
+    } endings[] = {{"Exit with About open over the modal window", true, kAbout, kMenuExit, 0, 0},  // nested loops
+                   {"Exit with the read-me's box open", false, kReadMeBox, kMenuExit, 0, 0},
+                   {"Exit with About open", false, kAbout, kMenuExit, 0, 0},
+                   {"WM_CLOSE with About open", false, kAbout, WM_CLOSE, 0, 0},
+                   {"Restart Manager with the box open", false, kReadMeBox, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP},
+                   {"sign-out with About open over the modal window", true, kAbout, WM_ENDSESSION, TRUE,
                     static_cast<LPARAM>(ENDSESSION_LOGOFF)},
-                   {"shutdown", false, Open::kNothing, WM_ENDSESSION, TRUE, 0}};
+                   {"shutdown", false, nullptr, WM_ENDSESSION, TRUE, 0}};
     ScenarioFolder folder;
     folder.Remove(L"ReadMe.txt");
     for (const auto& ending : endings) {
@@ -173,24 +154,24 @@ TEST(EndingE2E, ExitLeavesAnOpenAboutOrBoxUntilClosedButEveryEndingMessageEndsEv
         else program.LeftClick();
         ASSERT_NE(program.WaitForCheckWindow(), nullptr) << "waited for the check window";
         HWND open = nullptr;
-        if (ending.open == Open::kAbout) {
-            ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kAbout));
-            open = program.WaitForShownWindow(nullptr, L"About Morvane");
-        } else if (ending.open == Open::kReadMeBox) {
-            ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kReadMe));
-            open = program.WaitForShownWindow(kDialogClass, L"Corrupted Installation");
+        if (ending.open) {
+            const int item = ending.open == kAbout ? RunningProgram::kAbout : RunningProgram::kReadMe;
+            ASSERT_TRUE(program.ChooseMenuItem(item));
+            open = program.WaitForShownWindow(kDialogClass, ending.open);
+            ASSERT_NE(open, nullptr) << "waited for About or the box";
         }
-        ASSERT_EQ(open != nullptr, ending.open != Open::kNothing) << "waited for About or the box";
-
         if (ending.message != kMenuExit) {
             SendMessageTimeoutW(host, ending.message, ending.first, ending.last, SMTO_ABORTIFHUNG, kPatience, &answer);
         } else {
+            // The icon, the host and the check window go at once; About or the box stays.
             ASSERT_TRUE(program.ChooseMenuItem(RunningProgram::kExit));
-            if (open) {
-                ExpectExitLeavesOpen(program, host, open);
-                if (ending.open == Open::kAbout) PostMessageW(open, WM_COMMAND, IDOK, 0);
-                else EXPECT_TRUE(program.AnswerMessageBox(L"Corrupted Installation")) << "waited to answer the box";
-            }
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(host); })) << "waited for Exit to destroy the host";
+            EXPECT_FALSE(TrayIconExists(host));
+            EXPECT_EQ(program.CheckWindow(), nullptr);
+            WaitUntilIdle(open);
+            EXPECT_TRUE(IsWindowVisible(open)) << "Exit closed a window the user had open";
+            EXPECT_FALSE(program.WaitForExit(0)) << "Exit ended the program under an open window";
+            PostMessageW(open, WM_COMMAND, IDOK, 0);  // About's OK, the box's OK
         }
         EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end";
         EXPECT_EQ(program.ExitCode(), 0u);

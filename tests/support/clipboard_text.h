@@ -8,19 +8,17 @@
 
 namespace morvane::test {
 
-// CF_UNICODETEXT up to its first zero (empty when there is none). The system's clipboard
-// manager may hold the clipboard for a moment after a change: opening is retried for up to
-// five seconds before the clipboard is reported busy.
+// CF_UNICODETEXT up to its first zero. The system's clipboard manager may hold the clipboard
+// for a moment after a change: opening is retried for five seconds before it is told busy.
 inline std::wstring RawUnicodeText() {
     for (int attempt = 0; !OpenClipboard(nullptr); ++attempt, Sleep(10)) {
         if (attempt == 500) throw std::runtime_error("the clipboard stayed busy");
     }
     std::wstring text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
-            GlobalUnlock(data);
-        }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* units = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
+        text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+        GlobalUnlock(data);
     }
     CloseClipboard();
     return text;

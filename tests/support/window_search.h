@@ -1,6 +1,5 @@
 #pragma once
-// Windows found and read as a user sees them, in this process or in a program the test
-// started: by class, caption and a child control, and their texts.
+// Windows of this process or of a program the test started, found and read as a user sees them.
 #include <windows.h>
 
 #include <algorithm>
@@ -26,21 +25,12 @@ inline std::wstring ClassName(HWND window) {
 
 // The first top-level window of the process that is `wanted`.
 inline HWND FindWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>& wanted;
-        HWND found = nullptr;
-    } search{processId, wanted};
-    EnumWindows(
-        [](HWND window, LPARAM data) WINAPI -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && s.wanted(window)) s.found = window;
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && wanted(window)) return window;
+    }
+    return nullptr;
 }
 
 // A visible top-level window of the process with this class (nullptr: any) and caption, and,

@@ -1,6 +1,7 @@
-// The check window in-process: the web look-up's address, its modal and modeless showing and
-// unloading, its tooltips, Check's round of waiting messages, and a change of DPI (the
-// pictures as the screen shows them: tests/e2e/button_picture_e2e_test.cpp).
+// The check window in-process: the web look-up's address, its modeless showing and
+// unloading, its tooltips, Check's round of waiting messages, and a change of DPI. Its modal
+// showing is walked end to end (tests/e2e); the pictures as the screen shows them:
+// tests/e2e/button_picture_e2e_test.cpp.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -53,30 +54,6 @@ void PumpWaitingMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-struct ModalObservation {
-    bool timerRan = false;
-    bool loadedWhileShown = false;
-    HWND window = nullptr;
-} g_seen;
-
-void CALLBACK UnloadFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    g_seen = {true, IsCheckWindowLoaded(), FindCheckWindow()};
-    ShowCheckWindowModal(g_spelling);  // already loaded: returns at once
-    UnloadCheckWindow();
-}
-
-TEST(CheckWindowLifetime, ModalShowReturnsOnlyOnceTheWindowIsUnloaded) {
-    g_seen = {};
-    ASSERT_NE(SetTimer(nullptr, 0, 200, &UnloadFromTimer), 0u);
-    ShowCheckWindowModal(g_spelling);
-    EXPECT_TRUE(g_seen.timerRan);
-    EXPECT_TRUE(g_seen.loadedWhileShown);
-    EXPECT_NE(g_seen.window, nullptr);
-    EXPECT_FALSE(IsCheckWindowLoaded());
-    EXPECT_FALSE(IsWindow(g_seen.window));
 }
 
 // The texts of the tools of the tooltip windows the check window owns.
