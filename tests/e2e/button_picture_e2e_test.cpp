@@ -44,7 +44,7 @@ protected:
 // Wine's themed look paints a face of its own, white at rest and under the pointer alike, and
 // blue while pressed; its button-face colour, which the classic look paints, is another.
 TEST_F(ButtonPicturesE2E, ThemedLookShowsItsFaceThroughTheLightGreyAtRestAndPressed) {
-    const ProgramLook look(true, 96);
+    const ProgramLook look(Look::kThemed, 96);
     const RunningProgram program(folder_);
     const HWND window = ExpectPicturesAtRest(program, 16, "themed, 96 DPI");
     if (!window) return;
@@ -59,7 +59,7 @@ TEST_F(ButtonPicturesE2E, ThemedLookShowsItsFaceThroughTheLightGreyAtRestAndPres
 
 TEST_F(ButtonPicturesE2E, ClassicLookShowsTheFaceThroughTheLightGreyAndThePicturesGrowWithTheDpi) {
     for (const auto& [dpi, size] : {std::pair(96, 16), std::pair(144, 24)}) {
-        const ProgramLook look(false, static_cast<DWORD>(dpi));
+        const ProgramLook look(Look::kClassic, static_cast<DWORD>(dpi));
         const RunningProgram program(folder_);
         ExpectPicturesAtRest(program, size, dpi == 96 ? "classic, 96 DPI" : "classic, 144 DPI");
     }

@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "program_look.h"
 #include "program_test.h"
-#include "screen_dpi.h"
 #include "ui/about/about_layout.h"
 
 namespace morvane::e2e {
@@ -47,7 +47,7 @@ constexpr Resolution kResolutions[] = {{96, {191, 154}, {382, 237}}, {144, {287,
 TEST(LayoutE2E, ClientAreasAtBothResolutionsAndTheTabKeyGoesThroughTheControlsButNeverToALabel) {
     for (const Resolution& resolution : kResolutions) {
         SCOPED_TRACE(::testing::Message() << resolution.dpi << " dots per inch");
-        const ScreenDpiForNewPrograms screen(resolution.dpi);
+        const ProgramLook look(Look::kThemed, resolution.dpi);
         const ScenarioFolder folder;
         const RunningProgram program(folder);
         ASSERT_NE(program.Host(), nullptr) << "waited for the program's host window";

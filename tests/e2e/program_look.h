@@ -1,7 +1,8 @@
 #pragma once
 // The look a program started from the test is drawn in: the prefix's visual style (Wine's
-// "Light", which a new prefix names) or the classic look, at a number of dots per inch. A Windows program reads both when it starts, so
-// they are set in the user's settings before the program is started, and put back after.
+// "Light", which a new prefix names) or the classic look, at a number of dots per inch. A
+// Windows program reads both when it starts (Wine's LogPixels included), so they are set in
+// the user's settings before the program is started, and put back after.
 #include <windows.h>
 
 #include <string>
@@ -9,10 +10,12 @@
 
 namespace morvane::e2e {
 
+enum class Look { kThemed, kClassic };
+
 class ProgramLook {
 public:
-    ProgramLook(bool themed, DWORD dotsPerInch) {
-        Set(kThemeKey, L"ThemeActive", themed ? L"1" : L"0");
+    ProgramLook(Look look, DWORD dotsPerInch) {
+        Set(kThemeKey, L"ThemeActive", look == Look::kThemed ? L"1" : L"0");
         Set(L"Control Panel\\Desktop", L"LogPixels", dotsPerInch);
     }
     ~ProgramLook() {
