@@ -18,7 +18,7 @@ namespace morvane::e2e {
 namespace {
 
 // The real program, started in a look at a DPI, and its check window.
-class ButtonPicturesE2E : public testing::Test {
+class ButtonPicturesE2E : public ::testing::Test {
 protected:
     // Both pictures drawn at `size`, their light grey showing the face at rest; the window.
     HWND ExpectPicturesAtRest(const RunningProgram& program, int size, const char* look) const {
