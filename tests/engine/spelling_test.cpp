@@ -111,6 +111,7 @@ TEST(SpellingTest, KnownAnswers) {
     const std::u16string longWord(70000, u'a');
     EXPECT_EQ(CleanWord(longWord + u"."), longWord);
     EXPECT_EQ(CleanWord(longWord + u"1a"), u"");
+    EXPECT_EQ(PhoneticKey(u"Pfister"), u"P2369");  // the plain implementation's too: every unit is compared
     EXPECT_DOUBLE_EQ(WordSimilarity(u"recieve", u"receive"), 13.0 / 17);
     EXPECT_DOUBLE_EQ(WordSimilarity(u"ab", u"abbeyboy"), -1.0 / 7);
 

@@ -19,8 +19,8 @@
 namespace morvane {
 namespace {
 
-// The bytes converted by iconv, in host byte order, up to the first sequence it refuses or
-// finds cut short; `complete` when it took them all.
+// The bytes converted by iconv up to the first sequence it refuses or finds cut short;
+// `complete` when it took them all. Texts of wider units are little-endian, as this machine.
 template <typename Text>
 Text Iconv(const char* to, const char* from, std::string_view in, bool& complete) {
     const iconv_t cd = iconv_open(to, from);
