@@ -155,7 +155,7 @@ TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStand
     CClipFormats& formats = clipboard.Formats();
     const std::wstring longest(255, L'n');
     const std::pair<std::int32_t, std::wstring> names[] = {
-        {static_cast<std::int32_t>(test::TestFormat()), L"Morvane Test Data"}, {0, L"Unknown: 0"},
+        {static_cast<std::int32_t>(test::TestFormat()), L"Morvane Test Data"}, {0, L"Unknown: 0"}, {17, L"Unknown: 17"},
         {static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str())), longest},
         {static_cast<std::int32_t>(RegisterClipboardFormatW(L"M")), L"M"}};
     for (const auto& [format, name] : names) EXPECT_EQ(formats.GetName(format), name);

@@ -133,10 +133,12 @@ TEST(MemoryDC, InvalidHandleOrNoPictureLeavesTheObjectAsItWas) {
 }
 
 HBITMAP gOffered = nullptr;
+bool gAccepting = true;
 HBRUSH gBrush = nullptr;
 
-// A picture goes through the clipboard in a copy of its own each way. Other formats, no
-// picture and a picture that cannot be copied touch nothing; a refused copy is deleted, and the clipboard is always closed.
+// A picture goes through the clipboard in a copy of its own each way; the copy is the
+// clipboard's once it takes it. Other formats, no picture and a picture that cannot be copied
+// touch nothing; a refused copy is deleted, and the clipboard is always closed.
 TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBehind) {
     test::EmptyTheClipboard();
     CMemoryDC dc;
@@ -167,17 +169,23 @@ TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBe
         EXPECT_FALSE(clipboard.SetData(OlePicture::Adopt(hugePicture))) << "no copy was made, yet it was offered";
         EXPECT_TRUE(calls.Log().empty());
     }
-    {
-        ClipboardCalls refusing = RealClipboardCalls();
-        refusing.SetClipboardData = [](UINT, HANDLE data) WINAPI -> HANDLE {
-            gOffered = static_cast<HBITMAP>(data);
-            return nullptr;
-        };
-        test::RecordingCalls calls(refusing);
-        EXPECT_FALSE(clipboard.SetData(picture));
+    // A played clipboard takes the copy, which is its own from then on (the real one keeps the
+    // bitmaps it holds from being deleted, which would hide a deletion), or refuses it.
+    ClipboardCalls offering = RealClipboardCalls();
+    offering.SetClipboardData = [](UINT, HANDLE data) WINAPI -> HANDLE {
+        gOffered = static_cast<HBITMAP>(data);
+        return gAccepting ? data : nullptr;
+    };
+    for (const bool accepting : {true, false}) {
+        gAccepting = accepting;
+        gOffered = nullptr;
+        test::RecordingCalls calls(offering);
+        EXPECT_EQ(clipboard.SetData(picture), accepting);
         ASSERT_NE(gOffered, nullptr);
-        EXPECT_EQ(GetObjectType(gOffered), 0u) << "the refused copy was not deleted";
+        EXPECT_EQ(IsLiveBitmap(gOffered), accepting)
+            << (accepting ? "the bitmap the clipboard took was deleted" : "the refused copy was not deleted");
         EXPECT_EQ(calls.OpenNow(), 0);
+        if (accepting) DeleteObject(gOffered);
     }
     gBrush = CreateSolidBrush(kRed);
     ClipboardCalls odd = RealClipboardCalls();  // the clipboard's bitmap is no bitmap

@@ -13,9 +13,11 @@
 
 namespace morvane::testing {
 
+// One byte more, a LF, which a scan that read past the end would take for the end of a CR LF.
 inline FileBytes ToFileBytes(const std::string& bytes) {
     FileBytes file{std::make_unique<char[]>(bytes.size() + 1), bytes.size()};
     std::memcpy(file.data.get(), bytes.data(), bytes.size());
+    file.data[bytes.size()] = '\n';
     return file;
 }
 

@@ -115,7 +115,6 @@ TEST_P(EquivalenceTest, FastEngineGivesThePlainImplementationsAnswers) {
             ASSERT_EQ(word, reference::CleanWord(typed));
             ASSERT_EQ(IsInDictionary(fast, typed), reference::IsInDictionary(plain, typed));
             ASSERT_EQ(IsInDictionary(fast, word), reference::IsInDictionary(plain, word));
-            ASSERT_EQ(PhoneticKey(typed), reference::PhoneticKey(typed));
             // Suggestions for the typed text itself too: any text, not only screened words.
             for (const std::u16string& query : {word, typed}) {
                 const int limit = limits[random.Below(6)];
@@ -141,8 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
     Lists, EquivalenceTest,
     ::testing::Values(ListShape{"sorted_few_letters", u"abdt", true, 400},
                       ListShape{"unsorted_few_letters", u"abdt", false, 400},
-                      ListShape{"sorted_english_letters", u"abcdefghilmnoprstuy'-", true, 2000},
-                      ListShape{"unsorted_english_letters", u"abcdefghilmnoprstuy'-", false, 600},
+                      ListShape{"sorted_whole_alphabet", u"abcdefghijklmnopqrstuvwxyz'-", true, 2000},
+                      ListShape{"unsorted_whole_alphabet", u"abcdefghijklmnopqrstuvwxyz'-", false, 600},
                       ListShape{"sorted_latin1_letters", u"aeb\u00E9\u00E8\u0161s", true, 500},
                       ListShape{"long_words_of_few_consonants", u"bcda", true, 400, 30},
                       ListShape{"tiny", u"ab", false, 3}),

@@ -1,16 +1,17 @@
-// What the comparison with the plain implementation cannot show: the case mapping and code
-// page both share, UTF-8 at the edges, reading in pieces, long runs of one first letter, the
-// dictionary file's load, the limit read from the settings, and fixed answers.
+// What the comparison with the plain implementation on random lists cannot show: UTF-8's
+// replacements, every character through the phonetic key, the code page, reading in pieces,
+// long runs of one first letter, the dictionary file's load, the limit read from the
+// settings over its whole range, and fixed answers.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <cstdlib>
 
-#include "engine/char_case.h"
 #include "engine/check_list.h"
 #include "engine/spelling.h"
 #include "engine/suggestion_limit.h"
 #include "engine/utf8.h"
 #include "engine_fixtures.h"
+#include "reference_engine.h"
 
 namespace morvane {
 namespace {
@@ -18,53 +19,38 @@ namespace {
 using testing::MakeWordList;
 using Texts = std::vector<std::u16string>;
 
-TEST(CharCase, MapsEachRangeAtItsEdgesAndLeavesTheGapsAlone) {
-    // (upper, lower): both directions. The ends of every range, and the odd ones out.
-    const std::pair<char16_t, char16_t> pairs[] = {
-        {u'A', u'a'}, {u'Z', u'z'}, {0xC0, 0xE0}, {0xD6, 0xF6}, {0xD8, 0xF8}, {0xDE, 0xFE},
-        {0x100, 0x101}, {0x136, 0x137}, {0x139, 0x13A}, {0x147, 0x148}, {0x14A, 0x14B},
-        {0x176, 0x177}, {0x178, 0xFF}, {0x179, 0x17A}, {0x17D, 0x17E}, {0x191, 0x192},
-        {0x386, 0x3AC}, {0x388, 0x3AD}, {0x38A, 0x3AF}, {0x38C, 0x3CC}, {0x38E, 0x3CD},
-        {0x38F, 0x3CE}, {0x391, 0x3B1}, {0x3A1, 0x3C1}, {0x3A3, 0x3C3}, {0x3AB, 0x3CB},
-        {0x400, 0x450}, {0x40F, 0x45F}, {0x410, 0x430}, {0x42F, 0x44F}};
-    for (const auto& [upper, lower] : pairs) {
-        EXPECT_EQ(LowerChar(upper), lower) << std::hex << int{upper};
-        EXPECT_EQ(UpperChar(lower), upper) << std::hex << int{lower};
-    }
-    // One way only: (from, lowered, uppered).
-    const std::tuple<char16_t, char16_t, char16_t> oneWay[] = {
-        {0x130, u'i', 0x130}, {0x131, 0x131, u'I'}, {0x17F, 0x17F, u'S'}, {0xB5, 0xB5, 0x39C},
-        {0x3C2, 0x3C2, 0x3A3}, {0x3A2, 0x3A2, 0x3A2}, {0xD7, 0xD7, 0xD7}, {0xF7, 0xF7, 0xF7},
-        {0x138, 0x138, 0x138}, {0x149, 0x149, 0x149}, {0x180, 0x180, 0x180}, {0x3B0, 0x3B0, 0x3B0},
-        {0x460, 0x460, 0x460}, {u'@', u'@', u'@'}, {u'[', u'[', u'['}, {u'`', u'`', u'`'}};
-    for (const auto& [c, lowered, uppered] : oneWay) {
-        EXPECT_EQ(LowerChar(c), lowered) << std::hex << int{c};
-        EXPECT_EQ(UpperChar(c), uppered) << std::hex << int{c};
-    }
-}
-
-TEST(Utf8Test, DecodesEveryLengthReplacesWhatIsNotUtf8AndEncodesBack) {
+// Every code point, and where decoding first gives up, are shown natively against the C
+// library; these are the replacements that follow, and unpaired surrogates at a view's end.
+TEST(Utf8Test, ReplacesWhatIsNotUtf8AndUnpairedSurrogates) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"a\xC2\x80\xC3\xA9\xCE\xBB\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF",
-         u"a\u0080\u00E9\u03BB\u20AC\U0001F600\U0010FFFF"},
         {"\x80\xC0\xAF", u"\uFFFD\uFFFD\uFFFD"},                // lone continuation, overlong
-        {"\xF5\x80\x80", u"\uFFFD\uFFFD\uFFFD"},                // no such lead byte
-        {"\xE0\x80\xAF", u"\uFFFD\uFFFD\uFFFD"},                // overlong
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},                // a surrogate
         {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},     // past U+10FFFF
         {"\xE2\x82x\xC3", u"\uFFFDx\uFFFD"},                   // cut short by a letter, by the end
     };
     for (const auto& [bytes, text] : cases) EXPECT_EQ(Utf8ToUtf16(bytes), text) << bytes;
-    EXPECT_EQ(Utf16ToUtf8(cases[0].second), cases[0].first);
     // Unpaired surrogates, one of them the half of a pair that the view cuts.
     EXPECT_EQ(Utf16ToUtf8(std::u16string_view(u"\xD800x\xDFFF\xD83D\xDE00", 4)), "\xEF\xBF\xBDx\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+// Every UTF-16 unit as the first letter and in each later place the key looks at: after
+// itself, after a letter with a digit, after one without; in a view that a letter with a
+// digit follows, which reading past its end would take.
+TEST(PhoneticKeyTest, EveryUnitGivesThePlainImplementationsKey) {
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
+        const auto c = static_cast<char16_t>(unit);
+        const std::u16string followed{c, c, u'b', c, u'a', c, u'g'};
+        const std::u16string_view word(followed.data(), followed.size() - 1);
+        ASSERT_EQ(PhoneticKey(word), reference::PhoneticKey(word)) << std::hex << static_cast<unsigned>(unit);
+    }
+}
+
 TEST(WordListTest, DecodesWindows1252SplitsAtCrLfOnlyAndFindsWhereAWalkForALetterStops) {
-    const WordList list = MakeWordList(std::string("\x80\x81\x8A\x9F\xFF\r\na\rb\nc\r\n"));
+    const WordList list = MakeWordList(std::string("\x80\x81\x8A\x9F\xFF\r\na\rb\nc\r\n\r"));
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ((Texts{list.Entry(0), list.Entry(1), list.Entry(2)}),
-              (Texts{u"\u20AC\u0081\u0160\u0178\u00FF", u"a\rb\nc", u""}));
+              (Texts{u"\u20AC\u0081\u0160\u0178\u00FF", u"a\rb\nc", u"\r"}));
+    EXPECT_EQ(list.FirstIndexOfLetter(u'\r'), 2);  // a CR alone at the very end is an entry's letter
     EXPECT_EQ(MakeWordList(std::string()).Count(), 0);
     EXPECT_TRUE(IsInDictionary(MakeWordList(std::string("solo")), u"SOLO"));
 
@@ -125,8 +111,7 @@ TEST(SpellingTest, KnownAnswers) {
     const std::u16string longWord(70000, u'a');
     EXPECT_EQ(CleanWord(longWord + u"."), longWord);
     EXPECT_EQ(CleanWord(longWord + u"1a"), u"");
-    EXPECT_EQ(PhoneticKey(u"Pfister"), u"P2369");
-    EXPECT_EQ(PhoneticKey(u"recieve"), u"R32");
+    EXPECT_EQ(PhoneticKey(u"Pfister"), u"P2369");  // the plain implementation's too: every unit is compared
     EXPECT_DOUBLE_EQ(WordSimilarity(u"recieve", u"receive"), 13.0 / 17);
     EXPECT_DOUBLE_EQ(WordSimilarity(u"ab", u"abbeyboy"), -1.0 / 7);
 
@@ -172,19 +157,41 @@ TEST(DictionaryTest, MissingOrUnreadableFileIsReportedAndKeepsTheLastList) {
     load(false, 0);
 }
 
-TEST(SuggestionLimitTest, ReadsSixteenBitNumbersRoundingHalvesToEvenAndTheSearchTakesZeroToItsLimit) {
-    const std::pair<const char16_t*, std::optional<int>> cases[] = {
-        {u"25", 25}, {u"12.5", 12}, {u"13.5", 14}, {u"4.5", 4}, {u"0.5", 0}, {u"1.5", 2}, {u"2.50001", 3},
-        {u"2.4999", 2}, {u" 7 ", 7}, {u"+8", 8}, {u"-3", -3}, {u"-0.4", 0}, {u"1e2", 100}, {u"1.5E1 ", 15},
-        {u".75", 1}, {u"0.0000001", 0}, {u"0010", 10}, {u"32767", 32767}, {u"-32768", -32768},
-        {u"32767.4", 32767}, {u"", {}}, {u"  ", {}}, {u"ten", {}}, {u"10a", {}}, {u"1 0", {}},
-        {u"32768", {}}, {u"-32769", {}}, {u"32767.5", {}}, {u"1e9", {}}, {u"1e", {}}, {u".", {}},
-        {u"-", {}}, {u"99999999999999999999", {}}};
-    for (const auto& [text, expected] : cases) {
-        const std::string shown(text, text + std::char_traits<char16_t>::length(text));
-        EXPECT_EQ(ParseInteger16(text), expected) << "text: " << shown;
-        EXPECT_EQ(ParseSuggestionLimit(text), expected < 0 ? std::nullopt : expected) << "text: " << shown;
+// The text is read from a view that a digit follows, which reading past its end would take.
+void ExpectReadAs(const std::string& text, std::optional<int> expected) {
+    const std::u16string followed = std::u16string(text.begin(), text.end()) + u'7';
+    const std::u16string_view view(followed.data(), text.size());
+    EXPECT_EQ(ParseInteger16(view), expected) << "text: " << text;
+    EXPECT_EQ(ParseSuggestionLimit(view), expected < 0 ? std::nullopt : expected) << "text: " << text;
+}
+
+// Every thousandth near zero, and the halves and their neighbours of every whole number around
+// both ends of the 16-bit range, with a fraction and as digits with an exponent, against
+// rounding in whole numbers: to the nearest, an exact half to the even one.
+TEST(SuggestionLimitTest, ReadsNumbersRoundingHalvesToEvenWithinSixteenBitsAndTheSearchTakesZeroToItsLimit) {
+    auto readsAsRounded = [](long long thousandths) {
+        const long long size = std::llabs(thousandths), rest = size % 1000;
+        const long long whole = size / 1000 + (rest > 500 || (rest == 500 && size / 1000 % 2 == 1));
+        const long long value = thousandths < 0 ? -whole : whole;
+        const auto expected = value < -32768 || value > 32767 ? std::nullopt : std::optional<int>(value);
+        const std::string sign = thousandths < 0 ? "-" : "";
+        ExpectReadAs(sign + std::to_string(size / 1000) + "." + std::to_string(1000 + rest).substr(1), expected);
+        ExpectReadAs(sign + std::to_string(size) + "e-3", expected);
+        return !::testing::Test::HasFailure();
+    };
+    for (long long thousandths = -3000; thousandths <= 3000; ++thousandths) ASSERT_TRUE(readsAsRounded(thousandths));
+    for (long long whole = 32700; whole <= 32800; ++whole) {
+        for (int part : {0, 1, 499, 500, 501, 510, 999}) {
+            ASSERT_TRUE(readsAsRounded(whole * 1000 + part));
+            ASSERT_TRUE(readsAsRounded(-whole * 1000 - part));
+        }
     }
+    // The forms the settings file may hold, around the number.
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {" 7 ", 7}, {"\t+8", 8}, {"1e2", 100}, {"1.5E1 ", 15}, {".75", 1}, {"0.0000001", 0}, {"0010", 10},
+        {"2.50001", 3}, {"", {}}, {"  ", {}}, {"ten", {}}, {"10a", {}}, {"1 0", {}}, {"1e9", {}}, {"1e", {}},
+        {".", {}}, {"-", {}}, {"99999999999999999999", {}}};
+    for (const auto& [text, expected] : cases) ExpectReadAs(text, expected);
 }
 
 }  // namespace

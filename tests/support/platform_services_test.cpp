@@ -15,6 +15,7 @@
 #include "support/system_error_text.h"
 #include "support/text_convert.h"
 #include "support/win_dictionary_host.h"
+#include "support/window_dpi.h"
 #include "tests/support/temp_directory.h"
 
 namespace morvane {
@@ -85,6 +86,17 @@ TEST(SystemCodePage, DecodesEveryByteAndConvertsTextAtTheBoundary) {
     EXPECT_EQ(AnsiToWide("caf\xe9 \x80"), L"caf\u00e9 \u20ac");
     EXPECT_EQ(WideToAnsi(L"caf\u00e9 \u20ac"), "caf\xe9 \x80");
     EXPECT_EQ(WideToAnsi(L"\u0416"), "?");  // not in the code page: its default character
+}
+
+// A window the system cannot tell the DPI of, none or one that is gone, is shown at the screen's.
+TEST(WindowDpi, IsTheScreensForNoWindowAndForOneThatIsGone) {
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(gone && DestroyWindow(gone));
+    const HDC screen = GetDC(nullptr);
+    const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(WindowDpi(nullptr), screenDpi);
+    EXPECT_EQ(WindowDpi(gone), screenDpi);
 }
 
 using ShellRequest = std::tuple<std::wstring, std::wstring, std::optional<std::wstring>, std::optional<std::wstring>, int>;
