@@ -2,12 +2,12 @@
 // exit status.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
 
 #include "check/check_command.h"
-#include "engine/check_list.h"
 #include "engine/utf8.h"
 #include "engine_fixtures.h"
 
@@ -28,11 +28,11 @@ const std::vector<std::u16string> kEntries = {
 std::string Framed(const std::string& body) {
     return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
-std::string Request(int id, const std::string& method, json params = json::object()) {
-    return Framed(json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
-}
 std::string Notification(const std::string& method, json params = json::object()) {
     return Framed(json{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}}.dump());
+}
+std::string Request(int id, const std::string& method, json params = json::object()) {
+    return Framed(json{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}}.dump());
 }
 std::string Initialize(json capabilities = json::object(), json options = nullptr) {
     return Request(0, "initialize", {{"capabilities", capabilities}, {"initializationOptions", options}}) +
@@ -47,9 +47,15 @@ std::string Open(const std::string& uri, const std::string& text, const std::str
 json Range(std::size_t line, std::size_t start, std::size_t end) {
     return {{"start", {{"line", line}, {"character", start}}}, {"end", {{"line", line}, {"character", end}}}};
 }
-std::string Change(const std::string& uri, int version, json range, const std::string& text) {
-    return Notification("textDocument/didChange", {{"textDocument", {{"uri", uri}, {"version", version}}},
-                                                   {"contentChanges", {{{"range", range}, {"text", text}}}}});
+std::string Change(const std::string& uri, int version, json change) {
+    return Notification("textDocument/didChange",
+                        {{"textDocument", {{"uri", uri}, {"version", version}}}, {"contentChanges", change}});
+}
+std::string Command(int id, const std::string& command, const std::string& word) {
+    return Request(id, "workspace/executeCommand", {{"command", command}, {"arguments", {word}}});
+}
+std::string CodeAction(int id, const std::string& uri, json range) {
+    return Request(id, "textDocument/codeAction", {{"textDocument", {{"uri", uri}}}, {"range", range}});
 }
 
 class LanguageServerTest : public ::testing::Test {
@@ -69,49 +75,44 @@ protected:
         CheckCommandContext context{host, u"/opt/morvane", u'/', in, out, err, kPersonal, replace};
         const int status = RunCheckCommand({u"--lsp", u"-d", kDictionary}, context);
         sent.clear();
-        std::string rest = out.str();
-        while (!rest.empty()) {
-            const std::size_t blank = rest.find("\r\n\r\n");
-            EXPECT_EQ(rest.rfind("Content-Length: ", 0), 0u) << rest;
-            if (blank == std::string::npos || rest.rfind("Content-Length: ", 0) != 0) break;
-            const std::size_t length = std::stoul(rest.substr(16, blank - 16));
-            sent.push_back(json::parse(rest.substr(blank + 4, length)));
-            rest.erase(0, blank + 4 + length);
+        std::istringstream written(out.str());
+        std::string header;
+        for (std::size_t length; written >> header >> length;) {
+            std::string body(length + 4, '\0');
+            written.read(body.data(), static_cast<std::streamsize>(body.size()));
+            EXPECT_EQ(header + body.substr(0, 4), "Content-Length:\r\n\r\n");
+            sent.push_back(json::parse(body.substr(4)));
         }
+        EXPECT_TRUE(written.eof()) << "unframed output after " << sent.size() << " messages";
         return status;
     }
 
-    // What the server published for a document, in order.
-    std::vector<json> Published(const std::string& uri) const {
-        std::vector<json> all;
+    // The params of what the server sent by a method, in order.
+    std::vector<json> Sent(const std::string& method) const {
+        std::vector<json> params;
         for (const json& m : sent) {
-            if (m.value("method", "") == "textDocument/publishDiagnostics" && m["params"]["uri"] == uri) {
-                all.push_back(m["params"]["diagnostics"]);
+            if (m.value("method", "") == method) params.push_back(m["params"]);
+        }
+        return params;
+    }
+    // What each publication for a document flagged, as [line, start, end] triples.
+    json Published(const std::string& uri) const {
+        json all = json::array();
+        for (const json& p : Sent("textDocument/publishDiagnostics")) {
+            if (p["uri"] != uri) continue;
+            all.push_back(json::array());
+            for (const json& d : p["diagnostics"]) {
+                const json &start = d["range"]["start"], &end = d["range"]["end"];
+                all.back().push_back({start["line"], start["character"], end["character"]});
             }
         }
         return all;
-    }
-    // The flagged words' ranges of a publication, as [line, start, end] triples.
-    static json Ranges(const json& diagnostics) {
-        json ranges = json::array();
-        for (const json& d : diagnostics) {
-            const json& range = d["range"];
-            ranges.push_back({range["start"]["line"], range["start"]["character"], range["end"]["character"]});
-        }
-        return ranges;
     }
     json Answer(int id) const {
         for (const json& m : sent) {
             if (m.contains("id") && m["id"] == id) return m;
         }
         return nullptr;
-    }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const json& m : sent) {
-            if (m.value("method", "") == "window/showMessage") texts.push_back(m["params"]["message"]);
-        }
-        return texts;
     }
 
     testing::FakeHost host;
@@ -130,14 +131,10 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
         Request(6, "workspace/executeCommand", {{"command", "morvane.format"}, {"arguments", {"x"}}}) +
         // A change that cannot be read leaves the document as it was, and a word is one line.
         Open("file:///a", "bda") +
-        Notification("textDocument/didChange", {{"textDocument", {{"uri", "file:///a"}, {"version", 2}}},
-                                                {"contentChanges", {{{"range", Range(0, 0, 3)}, {"text", "xyz"}},
-                                                                    {{"range", Range(0, 0, 0)}}}}}) +
-        Request(10, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 0, 0)}}) +
-        Request(11, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"two\nwords"}}}) +
-        Notification("textDocument/didChange", {{"textDocument", {{"uri", "file:///a"}, {"version", 3}}},
-                                                {"contentChanges", {{{"text", "hello xyz"}}}}}) +
-        Request(7, "shutdown") + Request(8, "textDocument/codeAction") + Notification("exit") + Request(9, "shutdown");
+        Change("file:///a", 2, {{{"range", Range(0, 0, 3)}, {"text", "xyz"}}, {{"range", Range(0, 0, 0)}}}) +
+        CodeAction(10, "file:///a", Range(0, 0, 0)) + Command(11, "morvane.addWord", "two\nwords") +
+        Change("file:///a", 3, {{{"text", "hello xyz"}}}) + Request(7, "shutdown") +
+        Request(8, "textDocument/codeAction") + Notification("exit") + Request(9, "shutdown");
     EXPECT_EQ(Serve(input), 0);
     json summary = json::array();
     for (const json& m : sent) {
@@ -151,11 +148,10 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
     EXPECT_EQ(result["capabilities"]["textDocumentSync"]["change"], 2);  // incremental
     EXPECT_EQ(result["capabilities"]["executeCommandProvider"]["commands"],
               json({"morvane.addWord", "morvane.ignoreWord"}));
-    EXPECT_EQ(result["serverInfo"], json({{"name", "morvane-check"}, {"version", "1.0.0"}}));
     EXPECT_TRUE(Published("file:///early").empty()) << "a document opened before initialize is dropped";
     EXPECT_EQ(Answer(10)["result"].back()["title"], "Ignore 'bda' in this session");
     ASSERT_EQ(Published("file:///a").size(), 2u) << "opened, and changed whole";
-    EXPECT_EQ(Ranges(Published("file:///a")[1]), json::parse("[[0, 6, 9]]"));
+    EXPECT_EQ(Published("file:///a")[1], json::parse("[[0, 6, 9]]"));
     EXPECT_EQ(host.files.count(kPersonal), 0u);
 
     // exit without shutdown, or the input's end, is status 1; the end after shutdown is 0.
@@ -166,10 +162,7 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
 }
 
 TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProtocolIsWritten) {
-    struct Case {
-        std::string input, told;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"Content-Type: application/vscode-jsonrpc\r\n\r\n{}", "no Content-Length"},
         {"Content-Length: -2\r\n\r\n{}", "negative Content-Length"},
         {"Content-Length: 67108865\r\n\r\n", "over the limit of 64 MiB"},
@@ -181,11 +174,11 @@ TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProt
         {std::string(4097, 'X') + "\r\n\r\n{}", "longer than 4096 bytes"},
         {"Content-Type: " + std::string(4082, 'x') + "\r\n\r\n{}", "no Content-Length"},  // 4096 bytes are read
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Serve(Initialize() + c.input), 1) << c.told;
-        EXPECT_NE(err.str().find(c.told), std::string::npos) << err.str();
-        ASSERT_EQ(sent.size(), 1u) << c.told;
-        EXPECT_EQ(sent[0]["id"], 0) << c.told;
+    for (const auto& [input, told] : cases) {
+        EXPECT_EQ(Serve(Initialize() + input), 1) << told;
+        EXPECT_NE(err.str().find(told), std::string::npos) << err.str();
+        ASSERT_EQ(sent.size(), 1u) << told;
+        EXPECT_EQ(sent[0]["id"], 0) << told;
     }
     // Header names are read without regard to case, and other headers are passed over.
     const std::string body = R"({"jsonrpc": "2.0", "id": 1, "method": "initialize", "params": {}})";
@@ -195,102 +188,76 @@ TEST_F(LanguageServerTest, BadFramingStopsTheServerWithAMessageAndNothingButProt
     EXPECT_EQ(Answer(1)["result"]["serverInfo"]["name"], "morvane-check");
 }
 
+// Where "xyz" is on each line, as [line, start, end]: in bytes, or in the UTF-16 units they decode to.
+json WhereXyz(const std::vector<std::string>& lines, bool utf16) {
+    json ranges = json::array();
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const std::string& text = lines[line];
+        auto column = [&](std::size_t byte) { return utf16 ? Utf8ToUtf16(text.substr(0, byte)).size() : byte; };
+        for (std::size_t at = text.find("xyz"); at != std::string::npos; at = text.find("xyz", at + 1)) {
+            ranges.push_back({line, column(at), column(at + 3)});
+        }
+    }
+    return ranges;
+}
+
 TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesTheWordAndEndsTheLine) {
     // Accented letters, emoji, a tab, characters at the edges of each length in UTF-8 and
     // UTF-16, and every line end before the flagged words.
-    const std::vector<std::string> lines = {"na\xC3\xAFve \xF0\x9F\x98\x80\tbda xyz", "caf\xC3\xA9 bda",
-                                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 bda",
+    const std::vector<std::string> lines = {"na\xC3\xAFve \xF0\x9F\x98\x80\txyz xyz", "caf\xC3\xA9 xyz",
+                                            "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 xyz",
                                             "\t\xC2\x80\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xF0\x90\x80\x80"
                                             "\xF4\x8F\xBF\xBF xyz"};
-    const std::string text = lines[0] + "\r\n" + lines[1] + "\r" + lines[2] + "\n" + lines[3];
-    struct Case {
-        json capabilities;
-        bool utf8;
-    };
-    const Case cases[] = {
+    const std::pair<json, bool> cases[] = {  // the client's capabilities, and whether they settle on UTF-8
         {{{"general", {{"positionEncodings", {"utf-16", "utf-8"}}}}}, true},
         {{{"offsetEncoding", {"utf-8", "utf-16"}}}, true},
         {json::object(), false},
     };
-    // Then "bda" on the second line corrected, and "xyz" typed after the emoji on the third.
-    std::vector<std::string> editedLines = lines;
-    editedLines[1].replace(editedLines[1].find("bda"), 3, "bad");
-    editedLines[2].insert(8, "xyz ");
-    for (const Case& c : cases) {
-        // Where a place on a line falls in the encoding: bytes, or the UTF-16 units they decode to.
-        auto column = [&](const std::string& line, std::size_t byte) {
-            return c.utf8 ? byte : Utf8ToUtf16(line.substr(0, byte)).size();
-        };
-        auto flagged = [&](const std::vector<std::string>& textLines) {
-            json ranges = json::array();
-            for (std::size_t line = 0; line < textLines.size(); ++line) {
-                const std::string& t = textLines[line];
-                for (std::size_t at = 0; (at = t.find_first_of("bx", at)) != std::string::npos; ++at) {
-                    if (t.compare(at, 3, "bda") == 0 || t.compare(at, 3, "xyz") == 0) {
-                        ranges.push_back({line, column(t, at), column(t, at + 3)});
-                    }
-                }
-            }
-            return ranges;
-        };
-        const std::size_t bda = lines[1].find("bda");
-        EXPECT_EQ(Serve(Initialize(c.capabilities) + Open("file:///t", text) +
-                        Change("file:///t", 2, Range(1, column(lines[1], bda), column(lines[1], bda + 3)), "bad") +
-                        Change("file:///t", 3, Range(2, column(lines[2], 8), column(lines[2], 8)), "xyz ") +
-                        kShutdownAndExit),
-                  0);
+    for (const auto& [capabilities, utf8] : cases) {
+        const std::string text = lines[0] + "\r\n" + lines[1] + "\r" + lines[2] + "\n" + lines[3];
+        EXPECT_EQ(Serve(Initialize(capabilities) + Open("file:///t", text) + kShutdownAndExit), 0);
         EXPECT_EQ(Answer(0)["result"].value("offsetEncoding", "none"),
-                  c.capabilities.contains("offsetEncoding") ? "utf-8" : "none");
-        const std::vector<json> published = Published("file:///t");
-        ASSERT_EQ(published.size(), 3u);
-        EXPECT_EQ(Ranges(published[0]), flagged(lines)) << c.capabilities;
-        EXPECT_EQ(Ranges(published[2]), flagged(editedLines)) << c.capabilities;
-        EXPECT_EQ(published[0][0]["message"], "Unknown word 'bda'");
-        EXPECT_EQ(published[0][0]["source"], "morvane");
-        EXPECT_EQ(published[0][0]["severity"], 3);
+                  capabilities.contains("offsetEncoding") ? "utf-8" : "none");
+        EXPECT_EQ(Published("file:///t").at(0), WhereXyz(lines, !utf8)) << capabilities;
+        const json first = Sent("textDocument/publishDiagnostics").at(0)["diagnostics"][0];
+        EXPECT_EQ(json({first["message"], first["source"], first["severity"]}),
+                  json({"Unknown word 'xyz'", "morvane", 3}));
     }
 }
 
 TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
-    // Each line: the text, and the words flagged on it. "bda" is everywhere; it counts only in prose.
-    const std::vector<std::pair<std::string, std::vector<std::string>>> lines = {
-        {"# Heading xyz", {"xyz"}},
-        {"    bda after a heading is code", {}},
-        {"The `bda` and ``a ` bda`` then xyz, a lone ` and qqq", {"xyz", "qqq"}},
-        {"    still the paragraph: zzz", {"zzz"}},
-        {"", {}},
-        {"```bda", {}},
-        {"bda in a fence", {}},
-        {"~~~ not the end", {}},
-        {"    ```", {}},  // indented four: not the end either
-        {"```", {}},
-        {"[link text xyz](https://bda.example/bda \"title qqq\") <b class=bda>zzz</b> <!-- bda -->",
-         {"xyz", "qqq", "zzz"}},
-        {"see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>", {}},
-        {"[link]: bda/ref.html", {}},
-        {"a [link](bda.html) and [link](<bda and bda.md> \"qqq\")", {"qqq"}},
-        {"", {}},
-        {"\tbda in an indented block", {}},
-        {"    ``` in the block, not a fence", {}},
-        {"https://bda.example/x is a link to xyz", {"xyz"}},
+    // "xyz" is flagged where it is prose; "bda" is only where nothing is checked.
+    const std::vector<std::string> lines = {
+        "# Heading xyz",
+        "    bda after a heading is code",
+        "The `bda` and ``a ` bda`` then xyz, a lone ` and xyz",
+        "    still the paragraph: xyz",
+        "",
+        "```bda",
+        "bda in a fence",
+        "~~~ not the end",
+        "    ```",  // indented four: not the end either
+        "```",
+        "[link text xyz](https://bda.example/bda \"title xyz\") <b class=bda>xyz</b> <!-- bda -->",
+        "see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>",
+        "[link]: bda/ref.html",
+        "a [link](bda.html) and [link](<bda and bda.md> \"xyz\")",
+        "",
+        "\tbda in an indented block",
+        "    ``` in the block, not a fence",
+        "https://bda.example/x is a link to xyz",
     };
     std::string text;
-    json expected = json::array(), plain = json::array();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += lines[i].first + "\n";
-        for (const std::string& word : lines[i].second) {
-            const std::size_t at = lines[i].first.find(word);
-            expected.push_back({i, at, at + word.size()});
-        }
-    }
+    for (const std::string& line : lines) text += line + "\n";
     EXPECT_EQ(Serve(Initialize() + Open("file:///n.md", text, "markdown") + Open("file:///n.txt", text, "text") +
                     kShutdownAndExit),
               0);
-    EXPECT_EQ(Ranges(Published("file:///n.md").at(0)), expected);
-    EXPECT_GT(Published("file:///n.txt").at(0).size(), expected.size() + 10) << "plain text is checked whole";
+    const json flagged = WhereXyz(lines, false);
+    EXPECT_EQ(Published("file:///n.md").at(0), flagged);
+    EXPECT_GT(Published("file:///n.txt").at(0).size(), flagged.size() + 10) << "plain text is checked whole";
 }
 
-// The model of the text in the test: its lines' starts, found the plain way.
+// The starts of the text's lines, found the plain way.
 std::vector<std::size_t> LineStarts(const std::u16string& text) {
     std::vector<std::size_t> starts = {0};
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -304,135 +271,108 @@ TEST_F(LanguageServerTest, IncrementalChangesFindWhatCheckingTheWholeNewTextFind
     const std::vector<std::u16string> pieces = {u"```\n", u"~~~~", u"bda ", u"hello ", u"`", u"    ", u"\r", u"\n",
                                                 u"\r\n", u"na\u00EFve", u"\U0001F600", u"[bda](xyz)", u"<b>", u"www.x ",
                                                 u"# ", u"xyz", u""};
-    std::mt19937 random(19);
-    std::u16string text = u"intro xyz\n```\nbda\n```\n    bda\nend bda\n";
-    std::string input = Initialize() + Open("file:///edited.md", Utf16ToUtf8(text), "markdown");
     const int kEdits = 300;
-    for (int edit = 0; edit < kEdits; ++edit) {
-        // A place on a line's text (a line end cannot be named), never inside a surrogate pair.
-        auto place = [&](std::size_t& line, std::size_t& character) {
-            const std::vector<std::size_t> starts = LineStarts(text);
-            line = random() % starts.size();
-            std::size_t end = line + 1 < starts.size() ? starts[line + 1] : text.size();
-            while (end > starts[line] && (text[end - 1] == u'\n' || text[end - 1] == u'\r')) --end;
-            character = random() % (end - starts[line] + 1);
-            if (character > 0 && (text[starts[line] + character - 1] & 0xFC00) == 0xD800) --character;
-            return starts[line] + character;
-        };
-        std::size_t line1, char1, line2, char2;
-        std::size_t from = place(line1, char1), to = place(line2, char2);
-        if (to < from) {
-            std::swap(from, to);
-            std::swap(line1, line2);
-            std::swap(char1, char2);
+    for (const bool utf8 : {false, true}) {
+        std::mt19937 random(19);
+        std::u16string text = u"intro xyz\n```\nbda\n```\n    bda\nend bda\n";
+        std::string input = Initialize(utf8 ? json{{"general", {{"positionEncodings", {"utf-8"}}}}} : json::object()) +
+                            Open("file:///edited.md", Utf16ToUtf8(text), "markdown");
+        for (int edit = 0; edit < kEdits; ++edit) {
+            // A place as a line and a character in the negotiated encoding, moved off the middle of a
+            // line end or of a surrogate pair.
+            auto place = [&](std::size_t at) {
+                if (at > 0 && at < text.size() &&
+                    ((text[at - 1] & 0xFC00) == 0xD800 || text.compare(at - 1, 2, u"\r\n") == 0)) {
+                    --at;
+                }
+                const std::vector<std::size_t> starts = LineStarts(text);
+                const std::size_t line = std::upper_bound(starts.begin(), starts.end(), at) - starts.begin() - 1;
+                const std::u16string before = text.substr(starts[line], at - starts[line]);
+                const std::size_t character = utf8 ? Utf16ToUtf8(before).size() : before.size();
+                return std::pair{at, json{{"line", line}, {"character", character}}};
+            };
+            const std::size_t from = random() % (text.size() + 1);
+            const auto [start, startPlace] = place(from);
+            const auto [end, endPlace] = place(std::min(text.size(), from + random() % 8));  // small, as typed
+            const std::u16string piece = pieces[random() % pieces.size()];
+            text.replace(start, end - start, piece);
+            input += Change("file:///edited.md", edit + 2,
+                            {{{"range", {{"start", startPlace}, {"end", endPlace}}}, {"text", Utf16ToUtf8(piece)}}}) +
+                     Open("file:///fresh" + std::to_string(edit), Utf16ToUtf8(text), "markdown");
         }
-        if (to - from > 40) {  // mostly small edits, as typing makes them
-            to = from;
-            line2 = line1;
-            char2 = char1;
+        ASSERT_EQ(Serve(input + kShutdownAndExit), 0);
+        const json edited = Published("file:///edited.md");
+        ASSERT_EQ(edited.size(), kEdits + 1u);
+        for (int edit = 0; edit < kEdits; ++edit) {
+            ASSERT_EQ(edited[edit + 1], Published("file:///fresh" + std::to_string(edit)).at(0))
+                << "after edit " << edit << (utf8 ? ", in UTF-8" : ", in UTF-16");
         }
-        const std::u16string piece = pieces[random() % pieces.size()];
-        text.replace(from, to - from, piece);
-        input += Notification("textDocument/didChange",
-                              {{"textDocument", {{"uri", "file:///edited.md"}, {"version", edit + 2}}},
-                               {"contentChanges", {{{"range", {{"start", {{"line", line1}, {"character", char1}}},
-                                                               {"end", {{"line", line2}, {"character", char2}}}}},
-                                                    {"text", Utf16ToUtf8(piece)}}}}});
-        input += Open("file:///fresh" + std::to_string(edit), Utf16ToUtf8(text), "markdown");
-    }
-    ASSERT_EQ(Serve(input + kShutdownAndExit), 0);
-    const std::vector<json> edited = Published("file:///edited.md");
-    ASSERT_EQ(edited.size(), kEdits + 1u);
-    for (int edit = 0; edit < kEdits; ++edit) {
-        ASSERT_EQ(Ranges(edited[edit + 1]), Ranges(Published("file:///fresh" + std::to_string(edit)).at(0)))
-            << "after edit " << edit;
     }
 }
 
 TEST_F(LanguageServerTest, CodeActionsOfferTheWindowsListAndThePersonalWordList) {
-    // The cursor at the start of a word here, at its end below: both are on the word.
-    const std::string actionsAtBda =
-        Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}, {"range", Range(0, 4, 4)},
-                                               {"context", {{"diagnostics", json::array()}}}});
-    const std::string commands =
-        Request(2, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"bda"}}}) +
-        Request(3, "workspace/executeCommand", {{"command", "morvane.ignoreWord"}, {"arguments", {"xyz"}}});
+    // The cursor at the start of one word, at the end of the other: both are on the word.
     EXPECT_EQ(Serve(Initialize({}, {{"maxSuggestions", 2}, {"severity", "warning"}}) + Open("file:///a", "xyz bda") +
-                    Open("file:///b", "bda, xyz and qqq") + actionsAtBda + commands +
+                    Open("file:///b", "bda, xyz and qqq") + CodeAction(1, "file:///a", Range(0, 4, 4)) +
+                    CodeAction(4, "file:///a", Range(0, 3, 3)) + Command(2, "morvane.addWord", "bda") +
+                    Command(3, "morvane.ignoreWord", "xyz") +
                     Notification("textDocument/didClose", {{"textDocument", {{"uri", "file:///b"}}}}) +
                     kShutdownAndExit),
               0);
-    json titles = json::array(), fixes = json::array();
-    const json actions = Answer(1)["result"];
-    for (const json& action : actions) {
-        titles.push_back(action["title"]);
-        if (!action.contains("edit")) continue;
-        const json& edit = action["edit"]["changes"]["file:///a"][0];
-        EXPECT_EQ(edit["range"], Range(0, 4, 7));
-        fixes.push_back(edit["newText"]);
-    }
-    const CheckResult window = CheckWord(u"bda", testing::MakeWordList(kEntries), 2);
-    json expectedFixes = json::array();
-    for (const std::u16string& entry : window.entries) expectedFixes.push_back(Utf16ToUtf8(entry));
-    EXPECT_EQ(fixes, expectedFixes);
+    json titles = json::array(), actions = Answer(1)["result"];
+    for (const json& action : actions) titles.push_back(action["title"]);
     EXPECT_EQ(titles, json({"Replace with 'bad'", "Replace with 'bed'", "Add 'bda' to the personal word list",
                             "Ignore 'bda' in this session"}));
-    EXPECT_EQ(Published("file:///a").at(0)[0]["severity"], 2);
-
-    // Adding saves the list and refreshes every open document; ignoring saves nothing.
-    EXPECT_EQ(host.files[kPersonal], "bda\n");
+    EXPECT_EQ(Answer(4)["result"].size(), 2u) << "a word with no suggestions gets only the list's actions";
+    EXPECT_EQ(Sent("textDocument/publishDiagnostics").at(0)["diagnostics"][0]["severity"], 2);
     EXPECT_EQ(Answer(2), json({{"jsonrpc", "2.0"}, {"id", 2}, {"result", nullptr}}));
-    const json expectedB = {json::array({{0, 0, 3}, {0, 5, 8}, {0, 13, 16}}), json::array({{0, 5, 8}, {0, 13, 16}}),
-                            json::array({{0, 13, 16}}), json::array()};
-    json seenB = json::array();
-    for (const json& published : Published("file:///b")) seenB.push_back(Ranges(published));
-    EXPECT_EQ(seenB, expectedB) << "opened, added, ignored, closed";
-    EXPECT_EQ(Ranges(Published("file:///a").back()), json::array());
 
-    // A word with no suggestions gets only the list's actions; a failed save is told.
+    // Adding saves the list, ignoring saves nothing; each refreshes every open document.
+    EXPECT_EQ(host.files[kPersonal], "bda\n");
+    EXPECT_EQ(Published("file:///b"), json::parse("[[[0, 0, 3], [0, 5, 8], [0, 13, 16]], [[0, 5, 8], [0, 13, 16]], "
+                                                  "[[0, 13, 16]], []]"))
+        << "opened, added, ignored, closed";
+    EXPECT_EQ(Published("file:///a").back(), json::array());
+
+    // A failed save is told, and the word is found for the rest of the session.
     saveFails = true;
-    EXPECT_EQ(Serve(Initialize() + Open("file:///a", "xyz") +
-                    Request(1, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}},
-                                                           {"range", Range(0, 3, 3)}}) +
-                    Request(2, "workspace/executeCommand", {{"command", "morvane.addWord"}, {"arguments", {"xyz"}}}) +
-                    kShutdownAndExit),
+    EXPECT_EQ(Serve(Initialize() + Open("file:///a", "xyz") + Command(2, "morvane.addWord", "xyz") + kShutdownAndExit),
               0);
-    EXPECT_EQ(Answer(1)["result"].size(), 2u);
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_NE(Shown()[0].find("the disk is full"), std::string::npos);
-    EXPECT_EQ(Ranges(Published("file:///a").back()), json::array()) << "found for the rest of the session";
+    const std::vector<json> shown = Sent("window/showMessage");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].dump().find("the disk is full"), std::string::npos) << shown[0];
+    EXPECT_EQ(Published("file:///a").back(), json::array());
 }
 
 TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
     host.files[u"/elsewhere/words"] = "xyz\n";
     host.unreadable[u"/locked/words"] = u"access denied";
     host.files[u"/elsewhere/dictionary"] = testing::JoinedBytes({u"bda"});
-    const auto configure = [](json settings) {
-        return Notification("workspace/didChangeConfiguration", {{"settings", settings}});
-    };
-    EXPECT_EQ(Serve(Initialize({}, {{"maxSuggestions", "ten"}, {"dictionary", 42}}) + Open("file:///a", "bda xyz") +
-                    configure({{"morvane", {{"severity", "loud"}, {"dictionary", "/nowhere"}}}}) +
-                    configure({{"personalWordList", "/elsewhere/words"}, {"severity", 1}}) +
-                    configure({{"maxSuggestions", 40000}, {"personalWordList", "/locked/words"}}) +
-                    configure({{"dictionary", "/elsewhere/dictionary"}, {"maxSuggestions", 0}}) +
-                    configure({{"personalWordList", "/new/words"}}) + configure({{"severity", 4}}) +
-                    kShutdownAndExit),
-              0);
-    EXPECT_EQ(Shown().size(), 6u);
+    std::string input =
+        Initialize({}, {{"maxSuggestions", "ten"}, {"dictionary", 42}}) + Open("file:///a", "bda xyz");
+    for (const json& settings : json::parse(R"([{"morvane": {"severity": "loud", "dictionary": "/nowhere"}},
+            {"personalWordList": "/elsewhere/words", "severity": 1},
+            {"maxSuggestions": 40000, "personalWordList": "/locked/words"},
+            {"dictionary": "/elsewhere/dictionary", "maxSuggestions": 0}, {"personalWordList": "/new/words"},
+            {"severity": 4}])")) {
+        input += Notification("workspace/didChangeConfiguration", {{"settings", settings}});
+    }
+    EXPECT_EQ(Serve(input + kShutdownAndExit), 0);
+    const std::vector<json> shown = Sent("window/showMessage");
+    EXPECT_EQ(shown.size(), 6u);
     for (const char* told : {"maxSuggestions must be a whole number", "dictionary must be the path", "severity must be",
                              "could not load the dictionary /nowhere", "list /locked/words: access denied"}) {
-        bool found = false;
-        for (const std::string& text : Shown()) found = found || text.find(told) != std::string::npos;
-        EXPECT_TRUE(found) << told;
+        EXPECT_NE(json(shown).dump().find(told), std::string::npos) << told;
     }
     json seen = json::array();
-    for (const json& published : Published("file:///a")) {
-        seen.push_back({Ranges(published), published.empty() ? json(0) : published[0]["severity"]});
+    for (const json& p : Sent("textDocument/publishDiagnostics")) {
+        seen.push_back(p["diagnostics"].empty() ? json(0) : p["diagnostics"][0]["severity"]);
     }
     // Opened; the personal list and severity; the new dictionary knows "bda"; a personal list
     // that is not there yet is an empty one; the severity alone.
-    EXPECT_EQ(seen, json::parse("[[[[0, 0, 3], [0, 4, 7]], 3], [[[0, 0, 3]], 1], [[], 0], [[[0, 4, 7]], 1], "
-                                "[[[0, 4, 7]], 4]]"));
+    EXPECT_EQ(Published("file:///a"),
+              json::parse("[[[0, 0, 3], [0, 4, 7]], [[0, 0, 3]], [], [[0, 4, 7]], [[0, 4, 7]]]"));
+    EXPECT_EQ(seen, json({3, 1, 0, 1, 4})) << "the severities";
 }
 
 }  // namespace
