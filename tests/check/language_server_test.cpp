@@ -257,16 +257,6 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
     EXPECT_GT(Published("file:///n.txt").at(0).size(), flagged.size() + 10) << "plain text is checked whole";
 }
 
-// The starts of the text's lines, found the plain way.
-std::vector<std::size_t> LineStarts(const std::u16string& text) {
-    std::vector<std::size_t> starts = {0};
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        if (text[i] == u'\n' || text[i] == u'\r') starts.push_back(i + 1);
-    }
-    return starts;
-}
-
 TEST_F(LanguageServerTest, IncrementalChangesFindWhatCheckingTheWholeNewTextFinds) {
     const std::vector<std::u16string> pieces = {u"```\n", u"~~~~", u"bda ", u"hello ", u"`", u"    ", u"\r", u"\n",
                                                 u"\r\n", u"na\u00EFve", u"\U0001F600", u"[bda](xyz)", u"<b>", u"www.x ",
@@ -278,16 +268,20 @@ TEST_F(LanguageServerTest, IncrementalChangesFindWhatCheckingTheWholeNewTextFind
         std::string input = Initialize(utf8 ? json{{"general", {{"positionEncodings", {"utf-8"}}}}} : json::object()) +
                             Open("file:///edited.md", Utf16ToUtf8(text), "markdown");
         for (int edit = 0; edit < kEdits; ++edit) {
-            // A place as a line and a character in the negotiated encoding, moved off the middle of a
-            // line end or of a surrogate pair.
+            // A place as a line (ended by CR LF, LF or CR) and a character in the negotiated encoding,
+            // moved off the middle of a line end or of a surrogate pair.
             auto place = [&](std::size_t at) {
                 if (at > 0 && at < text.size() &&
                     ((text[at - 1] & 0xFC00) == 0xD800 || text.compare(at - 1, 2, u"\r\n") == 0)) {
                     --at;
                 }
-                const std::vector<std::size_t> starts = LineStarts(text);
-                const std::size_t line = std::upper_bound(starts.begin(), starts.end(), at) - starts.begin() - 1;
-                const std::u16string before = text.substr(starts[line], at - starts[line]);
+                std::size_t line = 0, lineStart = 0;
+                for (std::size_t i = 0; i < at; ++i) {
+                    if (text[i] != u'\n' && (text[i] != u'\r' || text.compare(i, 2, u"\r\n") == 0)) continue;
+                    ++line;
+                    lineStart = i + 1;
+                }
+                const std::u16string before = text.substr(lineStart, at - lineStart);
                 const std::size_t character = utf8 ? Utf16ToUtf8(before).size() : before.size();
                 return std::pair{at, json{{"line", line}, {"character", character}}};
             };
