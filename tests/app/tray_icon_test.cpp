@@ -33,26 +33,14 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 42;
 }
 
-TEST(TrayIconRecord, HoldsTheFirstLayoutAndTheTipThenOneNulThenSpacesToTheSixtyFourthByte) {
-    const auto window = reinterpret_cast<HWND>(0x1234);
-    const auto icon = reinterpret_cast<HICON>(0x5678);
-    const NOTIFYICONDATAA record = MakeTrayIconRecord(window, icon);
-    EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
-    EXPECT_EQ(std::tuple(record.hWnd, record.hIcon, record.uID, record.uFlags, record.uCallbackMessage),
-              std::tuple(window, icon, 125u, 7u, 1025u));
-    EXPECT_EQ(std::string(record.szTip, 64), std::string("Morvane. Click to view") + '\0' + std::string(41, ' '));
-}
-
 // A hidden window stands in for the host window. Start-up hooks it only when the icon was
 // added (exactly 1); the hook answers the tray callback with zero and passes everything else
 // on; a restarted taskbar adds the icon again and hooks once; shutdown removes the icon and
-// unhooks.
+// unhooks. The record it passes has the first layout, and the tip, one NUL, then spaces to the
+// sixty-fourth byte.
 TEST(TrayShell, StartUpHookTaskbarRestartAndShutDown) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &RecordingProc;
-    windowClass.hIconSm = LoadIconW(nullptr, IDI_INFORMATION);
-    windowClass.lpszClassName = L"TrayShellTestHost";
+    const WNDCLASSEXW windowClass{sizeof(WNDCLASSEXW), 0, &RecordingProc, 0, 0, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, L"TrayShellTestHost", LoadIconW(nullptr, IDI_INFORMATION)};  // small icon
     RegisterClassExW(&windowClass);
     const HWND host = CreateWindowExW(0, L"TrayShellTestHost", L"Morvane", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
                                       nullptr, nullptr, nullptr);
@@ -98,9 +86,12 @@ TEST(TrayShell, StartUpHookTaskbarRestartAndShutDown) {
               (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_DELETE, NIM_DELETE}));
     // Add and remove pass the same record: the host window and its own small icon (the
     // notification area shows 16 x 16).
-    EXPECT_EQ(std::memcmp(&g_notified[0].second, &g_notified.back().second, sizeof(NOTIFYICONDATAA)), 0);
-    EXPECT_EQ(std::tuple(g_notified[0].second.hWnd, g_notified[0].second.hIcon),
-              std::tuple(host, LoadIconW(nullptr, IDI_INFORMATION)));
+    const NOTIFYICONDATAA& record = g_notified[0].second;
+    EXPECT_EQ(std::memcmp(&record, &g_notified.back().second, sizeof(NOTIFYICONDATAA)), 0);
+    EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+    EXPECT_EQ(std::tuple(record.hWnd, record.hIcon, record.uID, record.uFlags, record.uCallbackMessage),
+              std::tuple(host, LoadIconW(nullptr, IDI_INFORMATION), 125u, 7u, 1025u));
+    EXPECT_EQ(std::string(record.szTip, 64), std::string("Morvane. Click to view") + '\0' + std::string(41, ' '));
     g_notifyResult = 5;
     EXPECT_EQ(AddTrayIcon(), 5);  // the platform's result
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
 
 #include "picture_on_button.h"
 #include "program_driver.h"
@@ -17,51 +18,36 @@
 namespace morvane::e2e {
 namespace {
 
-// The real program, started in a look at a DPI, and its check window.
-class ButtonPicturesE2E : public ::testing::Test {
-protected:
-    // Both pictures drawn at `size`, their light grey showing the face at rest; the window.
-    HWND ExpectPicturesAtRest(const RunningProgram& program, int size, const char* look) const {
-        EXPECT_TRUE(check_ && copy_) << "could not read the pictures, built into the test too";
+// Wine's themed look paints a face of its own, white at rest and under the pointer alike, and
+// blue while pressed; its button-face colour, which the classic look paints, is another. The
+// real program is started in each look, and in the classic one at two DPIs.
+TEST(ButtonPicturesE2E, TheLightGreyShowsTheFaceThemedAtRestAndPressedAndClassicAndThePicturesGrowWithTheDpi) {
+    const std::optional<SourcePicture> check = LoadSourcePicture(GetModuleHandleW(nullptr), IDB_CHECK);
+    const std::optional<SourcePicture> copy = LoadSourcePicture(GetModuleHandleW(nullptr), IDB_COPY);
+    ASSERT_TRUE(check && copy) << "could not read the pictures, built into the test too";
+    const ScenarioFolder folder;
+    for (const auto& [look, dpi, size] :
+         {std::tuple(Look::kThemed, 96, 16), std::tuple(Look::kClassic, 96, 16), std::tuple(Look::kClassic, 144, 24)}) {
+        SCOPED_TRACE(::testing::Message() << (look == Look::kThemed ? "themed, " : "classic, ") << dpi << " DPI");
+        const ProgramLook programLook(look, static_cast<DWORD>(dpi));
+        const RunningProgram program(folder);
         program.LeftClick();
-        const HWND window = program.Host() && check_ && copy_ ? program.WaitForCheckWindow() : nullptr;
-        EXPECT_NE(window, nullptr) << look << ": waited for the check window";
-        for (const auto& [id, source] : {std::pair(kIdCheck, &check_), std::pair(kIdCopy, &copy_)}) {
-            if (!window) break;
-            const PictureOnButton seen = PhotographPicture(GetDlgItem(window, id), **source, size);
+        const HWND window = program.Host() ? program.WaitForCheckWindow() : nullptr;
+        ASSERT_NE(window, nullptr) << "waited for the check window";
+        for (const auto& [id, source] : {std::pair(kIdCheck, &*check), std::pair(kIdCopy, &*copy)}) {
+            const PictureOnButton seen = PhotographPicture(GetDlgItem(window, id), *source, size);
             EXPECT_TRUE(seen.found && seen.unlikeFace == 0 && std::abs(seen.width - size) <= 1 &&
                         std::abs(seen.height - size) <= 1)
-                << look << ", button " << id << ", " << size << " pixels expected: " << Describe(seen);
+                << "button " << id << ", " << size << " pixels expected: " << Describe(seen);
         }
-        return window;
-    }
-
-    ScenarioFolder folder_;
-    std::optional<SourcePicture> check_ = LoadSourcePicture(GetModuleHandleW(nullptr), IDB_CHECK);
-    std::optional<SourcePicture> copy_ = LoadSourcePicture(GetModuleHandleW(nullptr), IDB_COPY);
-};
-
-// Wine's themed look paints a face of its own, white at rest and under the pointer alike, and
-// blue while pressed; its button-face colour, which the classic look paints, is another.
-TEST_F(ButtonPicturesE2E, ThemedLookShowsItsFaceThroughTheLightGreyAtRestAndPressed) {
-    const ProgramLook look(Look::kThemed, 96);
-    const RunningProgram program(folder_);
-    const HWND window = ExpectPicturesAtRest(program, 16, "themed, 96 DPI");
-    if (!window) return;
-    const HWND check = GetDlgItem(window, kIdCheck);
-    const COLORREF restingFace = PhotographPicture(check, *check_, 16).face;
-    SendMessageW(check, BM_SETSTATE, TRUE, 0);  // drawn pressed, as while the mouse button is down
-    const PictureOnButton pressed =
-        PhotographPicture(check, *check_, 16, [&](const PictureOnButton& seen) { return seen.face != restingFace; });
-    SendMessageW(check, BM_SETSTATE, FALSE, 0);
-    EXPECT_TRUE(pressed.face != restingFace && pressed.unlikeFace == 0) << "pressed: " << Describe(pressed);
-}
-
-TEST_F(ButtonPicturesE2E, ClassicLookShowsTheFaceThroughTheLightGreyAndThePicturesGrowWithTheDpi) {
-    for (const auto& [dpi, size] : {std::pair(96, 16), std::pair(144, 24)}) {
-        const ProgramLook look(Look::kClassic, static_cast<DWORD>(dpi));
-        const RunningProgram program(folder_);
-        ExpectPicturesAtRest(program, size, dpi == 96 ? "classic, 96 DPI" : "classic, 144 DPI");
+        if (look == Look::kClassic) continue;
+        const HWND button = GetDlgItem(window, kIdCheck);
+        const COLORREF restingFace = PhotographPicture(button, *check, 16).face;
+        SendMessageW(button, BM_SETSTATE, TRUE, 0);  // drawn pressed, as while the mouse button is down
+        const PictureOnButton pressed =
+            PhotographPicture(button, *check, 16, [&](const PictureOnButton& s) { return s.face != restingFace; });
+        SendMessageW(button, BM_SETSTATE, FALSE, 0);
+        EXPECT_TRUE(pressed.face != restingFace && pressed.unlikeFace == 0) << "pressed: " << Describe(pressed);
     }
 }
 
@@ -84,21 +70,6 @@ bool ApplyLook(bool themed) {
     return SUCCEEDED(applied);
 }
 
-// Other button-face colours, as the colour settings set them (every window is told with
-// WM_SYSCOLORCHANGE), each photographed once it shows; the colour is put back.
-void ExpectFaceColoursShowThrough(HWND button, const SourcePicture& source) {
-    const int element = COLOR_BTNFACE;
-    const COLORREF saved = GetSysColor(COLOR_BTNFACE);
-    for (const COLORREF colour : {RGB(255, 200, 120), RGB(40, 90, 60)}) {
-        SetSysColors(1, &element, &colour);
-        const PictureOnButton seen =
-            PhotographPicture(button, source, 16, [&](const PictureOnButton& s) { return s.face == colour; });
-        EXPECT_TRUE(seen.face == colour && seen.unlikeFace == 0) << "face colour " << ColourText(colour) << ": "
-                                                                 << Describe(seen);
-    }
-    SetSysColors(1, &element, &saved);
-}
-
 // The check window is the test's own here, made by the same code the program runs: under Wine
 // one program cannot change another's look or colours. The session's look, the other one,
 // and the session's again, so the prefix's settings end as they began.
@@ -119,7 +90,19 @@ TEST(ButtonPicturesLookSwitch, TheLightGreyShowsTheFaceAfterTheLookOrTheColoursC
                                  [&](const PictureOnButton& s) { return s.face != previousFace; });
         EXPECT_TRUE(seen.face != previousFace && seen.unlikeFace == 0)
             << (themed ? "switched to the themed look: " : "switched to the classic look: ") << Describe(seen);
-        if (!themed) ExpectFaceColoursShowThrough(check, *source);
+        if (themed) continue;
+        // Other button-face colours, as the colour settings set them (every window is told with
+        // WM_SYSCOLORCHANGE), each photographed once it shows; the colour is put back.
+        const int element = COLOR_BTNFACE;
+        const COLORREF savedFace = GetSysColor(COLOR_BTNFACE);
+        for (const COLORREF colour : {RGB(255, 200, 120), RGB(40, 90, 60)}) {
+            SetSysColors(1, &element, &colour);
+            const PictureOnButton coloured =
+                PhotographPicture(check, *source, 16, [&](const PictureOnButton& s) { return s.face == colour; });
+            EXPECT_TRUE(coloured.face == colour && coloured.unlikeFace == 0)
+                << "face colour " << ColourText(colour) << ": " << Describe(coloured);
+        }
+        SetSysColors(1, &element, &savedFace);
     }
     UnloadCheckWindow();
 }

@@ -2,11 +2,56 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
+#include "program_driver.h"
 #include "support/unique_handle.h"
 
 namespace morvane::e2e {
 namespace {
+
+// The area of the screen (in screen coordinates) as the display shows it; empty if it cannot be read.
+ScreenPhoto PhotographArea(const RECT& area) {
+    ScreenPhoto photo{area.right - area.left, area.bottom - area.top, {}};
+    if (photo.width <= 0 || photo.height <= 0) return {};
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.Get()));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), photo.width, -photo.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top-down
+    void* bits = nullptr;
+    const UniqueBitmap copy(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!screen.Get() || !memory || !copy) return {};
+    const HGDIOBJ previous = SelectObject(memory.Get(), copy.Get());
+    const bool copied =
+        BitBlt(memory.Get(), 0, 0, photo.width, photo.height, screen.Get(), area.left, area.top, SRCCOPY);
+    SelectObject(memory.Get(), previous);
+    if (!copied) return {};
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    photo.pixels.assign(first, first + static_cast<std::size_t>(photo.width) * static_cast<std::size_t>(photo.height));
+    return photo;
+}
+
+// The window's area photographed once the window has been painted again, shows what `ready`
+// looks for and looks the same in two photographs in a row; the last photograph taken when
+// that does not come within the driver's patience.
+ScreenPhoto PhotographWhen(HWND window, const std::function<bool(const ScreenPhoto&)>& ready) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    WaitUntilIdle(window);
+    ScreenPhoto previous, photo;
+    WaitUntil([&] {
+        // A window of this thread reaches the screen once its messages have been handled.
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        RECT area{};
+        GetWindowRect(window, &area);
+        previous = std::move(photo);
+        photo = PhotographArea(area);
+        return photo.width > 0 && photo == previous && ready(photo);
+    });
+    return photo;
+}
 
 // The smallest rectangle holding the pixels of the w x h area that `ink` says are ink, from
 // `edge` pixels in; right < left when there are none.
@@ -19,33 +64,13 @@ RECT InkBox(int width, int height, int edge, const std::function<bool(int, int)>
     return box;
 }
 
-}  // namespace
-
-COLORREF SourcePicture::At(int x, int y) const {
-    const bool inside = x >= 0 && y >= 0 && x < kSourceSize && y < kSourceSize;
-    return inside ? pixels[static_cast<std::size_t>(y * kSourceSize + x)] : kLightGrey;
-}
-
-std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId) {
-    const UniqueBitmap bitmap(static_cast<HBITMAP>(
-        LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSourceSize, -kSourceSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::array<std::uint32_t, kSourceSize * kSourceSize> bits{};
-    const WindowDc screen(nullptr);
-    const int rows = bitmap ? GetDIBits(screen.Get(), bitmap.Get(), 0, kSourceSize, bits.data(), &info, 0) : 0;
-    if (rows != kSourceSize) return std::nullopt;
-    SourcePicture picture;
-    for (std::size_t i = 0; i < bits.size(); ++i)
-        picture.pixels[i] = RGB((bits[i] >> 16) & 0xFF, (bits[i] >> 8) & 0xFF, bits[i] & 0xFF);
-    return picture;
-}
-
+// Finds the picture by its ink, places it by the size it should have, and compares each pixel
+// well inside its light grey with the face just left of the picture on the same row.
 PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, int expectedSize) {
     const auto isInk = [](COLORREF colour) { return colour == RGB(0, 0, 0) || colour == RGB(0, 0, 128); };
     const RECT from = InkBox(kSourceSize, kSourceSize, 0, [&](int x, int y) { return isInk(source.At(x, y)); });
     const RECT drawn =
-        InkBox(button.Width(), button.Height(), 3, [&](int x, int y) { return isInk(button.At(x, y)); });
+        InkBox(button.width, button.height, 3, [&](int x, int y) { return isInk(button.At(x, y)); });
     PictureOnButton seen;
     if (from.right < from.left || drawn.right < drawn.left) return seen;
     seen.found = true;
@@ -63,7 +88,7 @@ PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, 
             // enlarged from, it is light grey.
             bool greyAround = true;
             for (int d = 0; d < 9; ++d)
-                greyAround = greyAround && source.At(sx + d % 3 - 1, sy + d / 3 - 1) == kLightGrey;
+                greyAround = greyAround && source.At(sx + d % 3 - 1, sy + d / 3 - 1, kLightGrey) == kLightGrey;
             if (!greyAround) continue;
             const int x = left + int((sx + 0.5) * scale), y = top + int((sy + 0.5) * scale);
             ++seen.greyPixels;
@@ -73,6 +98,34 @@ PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, 
         }
     }
     return seen;
+}
+
+}  // namespace
+
+COLORREF ScreenPhoto::At(int x, int y, COLORREF outside) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return outside;
+    const std::uint32_t pixel = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                       static_cast<std::size_t>(x)];
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+std::string ColourText(COLORREF colour) {
+    if (colour == CLR_INVALID) return "(outside)";
+    char text[8];
+    std::snprintf(text, sizeof(text), "#%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId) {
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kSourceSize, -kSourceSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    SourcePicture picture{kSourceSize, kSourceSize, std::vector<std::uint32_t>(kSourceSize * kSourceSize)};
+    const WindowDc screen(nullptr);
+    if (!bitmap || GetDIBits(screen.Get(), bitmap.Get(), 0, kSourceSize, picture.pixels.data(), &info, 0) < kSourceSize)
+        return std::nullopt;
+    return picture;
 }
 
 std::string Describe(const PictureOnButton& seen) {

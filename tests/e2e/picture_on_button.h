@@ -1,24 +1,35 @@
 #pragma once
-// What a photograph of a picture button shows of its picture: where the picture is, the size
-// it is drawn at, and whether its light grey lets the face beside it show through.
+// A picture button photographed as the display shows it (its own drawing and the system's
+// together), and what the photograph shows of its picture: where the picture is, the size it
+// is drawn at, and whether its light grey lets the face beside it show through.
 #include <windows.h>
 
-#include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
-
-#include "screen_photo.h"
+#include <vector>
 
 namespace morvane::e2e {
+
+// A part of the screen, read back pixel by pixel.
+struct ScreenPhoto {
+    // The colour at (x, y) from the area's top left corner; `outside` outside it.
+    COLORREF At(int x, int y, COLORREF outside = CLR_INVALID) const;
+    bool operator==(const ScreenPhoto&) const = default;
+
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;  // 0x00RRGGBB, rows from the top
+};
+
+// "#RRGGBB", for messages.
+std::string ColourText(COLORREF colour);
 
 inline constexpr COLORREF kLightGrey = RGB(192, 192, 192);
 inline constexpr int kSourceSize = 16;
 
 // A button picture as the program's file holds it: 16 x 16 colours, rows from the top.
-struct SourcePicture {
-    std::array<COLORREF, kSourceSize * kSourceSize> pixels{};
-    COLORREF At(int x, int y) const;  // light grey outside the picture
-};
+using SourcePicture = ScreenPhoto;
 
 // The bitmap resource of the module.
 std::optional<SourcePicture> LoadSourcePicture(HMODULE module, int resourceId);
@@ -32,9 +43,6 @@ struct PictureOnButton {
     std::string firstUnlike;
 };
 
-// Finds the picture by its ink, places it by the size it should have, and compares each pixel
-// well inside its light grey with the face just left of the picture on the same row.
-PictureOnButton Inspect(const ScreenPhoto& button, const SourcePicture& source, int expectedSize);
 std::string Describe(const PictureOnButton& seen);  // for messages
 
 // The button photographed once it is painted, its picture shows and `ready` (if any) holds.

@@ -1,6 +1,5 @@
 #include "program_driver.h"
 
-#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -9,22 +8,6 @@
 #include "app/host_window.h"
 
 namespace morvane::e2e {
-namespace {
-
-// Whether a process whose program file has this name is running (any folder's).
-bool ProcessRunning(const wchar_t* programName) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof(entry);
-    bool running = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry))
-        running = lstrcmpiW(entry.szExeFile, programName) == 0;
-    CloseHandle(snapshot);
-    return running;
-}
-
-}  // namespace
-
 bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds) {
     const ULONGLONG end = GetTickCount64() + milliseconds;
     for (;;) {
@@ -84,13 +67,6 @@ bool RunningProgram::ChooseMenuItem(int position) const {
     return true;
 }
 
-HWND RunningProgram::WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption,
-                                        int childId) const {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = ShownWindow(windowClass, caption, childId)) != nullptr; });
-    return found;
-}
-
 std::optional<std::wstring> RunningProgram::AnswerMessageBox(const std::wstring& title) const {
     const HWND box = WaitForShownWindow(kDialogClass, title, kMessageBoxTextId);
     if (!box) return std::nullopt;
@@ -100,12 +76,12 @@ std::optional<std::wstring> RunningProgram::AnswerMessageBox(const std::wstring&
     return text;
 }
 
-bool TrayIconExists(HWND host) {
-    NOTIFYICONDATAW probe{};
-    probe.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    probe.hWnd = host;
-    probe.uID = kTrayIconId;  // no flags: changes nothing, succeeds only for an icon the shell holds
-    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+bool TrayIconCall(HWND host, DWORD operation) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    icon.hWnd = host;
+    icon.uID = kTrayIconId;
+    return Shell_NotifyIconW(operation, &icon) != FALSE;
 }
 
 std::wstring FullPath(const std::wstring& path) {
@@ -136,30 +112,31 @@ void PressCheckLater(HWND checkWindow, const std::wstring& word) {
     PostMessageW(GetDlgItem(checkWindow, kIdCheck), BM_CLICK, 0, 0);
 }
 
-ShellOpensWithRecorder::ShellOpensWithRecorder(const ScenarioFolder& folder)
-    : recorder_(folder / L"recorder.exe"),
-      command_(L"\"" + recorder_ + L"\" \"%1\""),
-      saved_{{L"Software\\Classes\\https\\shell\\open\\command", command_},
-             {L"Software\\Classes\\.txt", L"txtfile"},
-             {L"Software\\Classes\\txtfile\\shell\\open\\command", command_}} {
-    for (SavedValue& value : saved_) {
-        DWORD size = 0;
-        for (int read = 0; read < 2; ++read) {  // the size, then the value as stored
-            value.existed = RegGetValueW(HKEY_LOCAL_MACHINE, value.key, L"", RRF_RT_ANY | RRF_NOEXPAND, &value.type,
-                                         read ? value.data.data() : nullptr, &size) == ERROR_SUCCESS;
-            value.data.resize(size);
-        }
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, value.key, L"", REG_SZ, value.set.c_str(),
-                        static_cast<DWORD>((value.set.size() + 1) * sizeof(wchar_t)));
+void RegistryValues::Set(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, const void* data,
+                         DWORD size) {
+    Saved& saved = saved_.emplace_back(Saved{root, key, name});
+    DWORD savedSize = 0;
+    for (int read = 0; read < 2; ++read) {  // the size, then the value as stored
+        saved.existed = RegGetValueW(root, key, name, RRF_RT_ANY | RRF_NOEXPAND, &saved.type,
+                                     read ? saved.data.data() : nullptr, &savedSize) == ERROR_SUCCESS;
+        saved.data.resize(savedSize);
+    }
+    RegSetKeyValueW(root, key, name, type, data, size);
+}
+
+RegistryValues::~RegistryValues() {
+    for (auto value = saved_.rbegin(); value != saved_.rend(); ++value) {
+        if (!value->existed) RegDeleteKeyValueW(value->root, value->key, value->name);
+        else RegSetKeyValueW(value->root, value->key, value->name, value->type, value->data.data(),
+                             static_cast<DWORD>(value->data.size()));
     }
 }
 
-ShellOpensWithRecorder::~ShellOpensWithRecorder() {
-    for (const SavedValue& value : saved_) {
-        if (!value.existed) RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, value.key, L"");
-        else RegSetKeyValueW(HKEY_LOCAL_MACHINE, value.key, L"", value.type, value.data.data(),
-                             static_cast<DWORD>(value.data.size()));
-    }
+ShellOpensWithRecorder::ShellOpensWithRecorder(const ScenarioFolder& folder) : recorder_(folder / L"recorder.exe") {
+    const std::wstring command = L"\"" + recorder_ + L"\" \"%1\"";
+    Set(HKEY_LOCAL_MACHINE, L"Software\\Classes\\https\\shell\\open\\command", L"", command);
+    Set(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.txt", L"", L"txtfile");
+    Set(HKEY_LOCAL_MACHINE, L"Software\\Classes\\txtfile\\shell\\open\\command", L"", command);
 }
 
 std::vector<std::wstring> ShellOpensWithRecorder::WaitForCommandLines(HWND programWindow, std::size_t count) const {
@@ -176,7 +153,16 @@ std::vector<std::wstring> ShellOpensWithRecorder::WaitForCommandLines(HWND progr
     WaitUntil([&] { return logged().size() >= count; });
     // Once the program is idle, every launch it made has started. Each has logged once it has ended.
     WaitUntilIdle(programWindow);
-    WaitUntil([&] { return !ProcessRunning(L"recorder.exe"); });
+    WaitUntil([] {  // no recorder, from any folder, runs
+        const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof(entry);
+        bool running = false;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more && !running; more = Process32NextW(snapshot, &entry))
+            running = lstrcmpiW(entry.szExeFile, L"recorder.exe") == 0;
+        CloseHandle(snapshot);
+        return !running;
+    });
     return logged();
 }
 

@@ -3,6 +3,7 @@
 // folder holding a copy of the program and its files, the running program, and the windows
 // it shows.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <optional>
@@ -85,7 +86,11 @@ public:
     HWND ShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const {
         return testing::FindShownWindow(process_.dwProcessId, windowClass, caption, childId);
     }
-    HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const;
+    HWND WaitForShownWindow(const wchar_t* windowClass, const std::wstring& caption, int childId = 0) const {
+        HWND found = nullptr;
+        WaitUntil([&] { return (found = ShownWindow(windowClass, caption, childId)) != nullptr; });
+        return found;
+    }
     HWND ShownMenu() const { return ShownWindow(L"#32768", L""); }
     // The visible check window: message boxes may carry the same caption, but no word box.
     HWND CheckWindow() const { return ShownWindow(kDialogClass, kCheckWindowCaption, kIdWordBox); }
@@ -102,8 +107,10 @@ private:
     HWND host_ = nullptr;
 };
 
-// Whether the shell holds the program's notification icon for this host window.
-bool TrayIconExists(HWND host);
+// An operation on the program's notification icon for this host window, its record holding no
+// more: the shell's answer. NIM_MODIFY changes nothing, so succeeds only for an icon it holds.
+bool TrayIconCall(HWND host, DWORD operation);
+inline bool TrayIconExists(HWND host) { return TrayIconCall(host, NIM_MODIFY); }
 
 // The full path of a path given relative to the current folder, or as a Linux path.
 std::wstring FullPath(const std::wstring& path);
@@ -115,14 +122,35 @@ std::vector<std::wstring> CheckWordAndRead(HWND checkWindow, const std::wstring&
 // Types the word and clicks Check without waiting, for a Check that may show a message box.
 void PressCheckLater(HWND checkWindow, const std::wstring& word);
 
+// Registry values set while this lives, then put back as they were (or deleted if there were none).
+class RegistryValues {
+public:
+    RegistryValues() = default;
+    ~RegistryValues();
+    RegistryValues(const RegistryValues&) = delete;
+    RegistryValues& operator=(const RegistryValues&) = delete;
+
+    void Set(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size);
+    void Set(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+        Set(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+
+private:
+    struct Saved {
+        HKEY root;
+        const wchar_t *key, *name;
+        bool existed = false;
+        DWORD type = 0;
+        std::vector<BYTE> data{};
+    };
+    std::vector<Saved> saved_;
+};
+
 // The shell's "open" for https addresses and .txt files goes to the recorder of the folder
-// while this lives; the registry is put back as it was at the end.
-class ShellOpensWithRecorder {
+// while this lives.
+class ShellOpensWithRecorder : RegistryValues {
 public:
     explicit ShellOpensWithRecorder(const ScenarioFolder& folder);
-    ~ShellOpensWithRecorder();
-    ShellOpensWithRecorder(const ShellOpensWithRecorder&) = delete;
-    ShellOpensWithRecorder& operator=(const ShellOpensWithRecorder&) = delete;
 
     // Waits for at least `count` command lines logged, then for the program (through one of
     // its windows) to finish what it was doing and for every recorder to end, so that a stray
@@ -130,15 +158,7 @@ public:
     std::vector<std::wstring> WaitForCommandLines(HWND programWindow, std::size_t count = 1) const;
 
 private:
-    struct SavedValue {
-        const wchar_t* key;
-        std::wstring set;  // the value while this lives
-        bool existed = false;
-        DWORD type = 0;
-        std::vector<BYTE> data{};
-    };
-    std::wstring recorder_, command_;
-    std::vector<SavedValue> saved_;
+    std::wstring recorder_;
 };
 
 }  // namespace morvane::e2e

@@ -6,15 +6,11 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     wchar_t self[MAX_PATH * 4];
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
-    if (length == 0 || length >= MAX_PATH * 4) return 1;
-    const std::wstring logPath = std::wstring(self, length) + L".log";
-
-    const wchar_t* command = GetCommandLineW();
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, command, -1, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return 1;
-    std::string line(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, command, -1, line.data(), bytes, nullptr, nullptr);
+    const std::wstring logPath = std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH * 4)) + L".log";
+    std::string line(1024 * 64, '\0');  // more than a command line holds
+    line.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, line.data(),
+                                                             static_cast<int>(line.size()), nullptr, nullptr)));
+    if (line.empty()) return 1;
     line.back() = '\n';  // in place of the terminator
 
     // Several recorders may start at once: the append is retried while another holds the file.

@@ -2,8 +2,6 @@
 // or closed without a choice), a second instance, a taskbar restart, and every way it ends.
 #include "program_test.h"
 
-#include <shellapi.h>
-
 namespace morvane::e2e {
 namespace {
 
@@ -12,7 +10,8 @@ using TrayE2E = ProgramE2E;
 // One run walks the icon and its menu as a user would: only the left button's release or a
 // menu choice shows anything; left clicks show the window modeless and unload it; Show
 // leaves a shown window as it is and otherwise shows it modally; after the close box the
-// next click only clears the flag; About opens centred. (Exit: the endings below.)
+// next click only clears the flag; About opens centred with the program's version. (Exit: the
+// endings below.)
 TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartReadMeAndAbout) {
     const HWND host = program_.Host();
     EXPECT_FALSE(IsWindowVisible(host));
@@ -35,11 +34,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartReadMeAn
         EXPECT_EQ(second.Host(), nullptr);
     }
     // What a restarted taskbar finds: no icon of the program, and its broadcast.
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    icon.hWnd = host;
-    icon.uID = kTrayIconId;
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
+    ASSERT_TRUE(TrayIconCall(host, NIM_DELETE));
     PostMessageW(host, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return TrayIconExists(host); })) << "waited for the icon to come back";
 
@@ -105,8 +100,7 @@ TEST_F(TrayE2E, WalksTheIconsClicksAndMenuASecondInstanceATaskbarRestartReadMeAn
     const HWND about = program_.WaitForShownWindow(nullptr, L"About Morvane");
     ASSERT_NE(about, nullptr) << "waited for the About dialog";
     ExpectCentredWithFixedFrameAndCloseBoxOnly(about);
-    for (const wchar_t* text : {L"Morvane", L"Version 1.0.0"})
-        EXPECT_NE(FindWindowExW(about, nullptr, nullptr, text), nullptr) << "no label " << text;
+    EXPECT_NE(FindWindowExW(about, nullptr, nullptr, L"Version 1.0.0"), nullptr) << "the program's own version";
 }
 
 // Exit and what installers, the Restart Manager and a sign-out send, with the check window
@@ -175,7 +169,6 @@ TEST(EndingE2E, ExitLeavesAnOpenAboutOrBoxUntilClosedButEveryEndingMessageEndsEv
         }
         EXPECT_TRUE(program.WaitForExit()) << "waited for the program to end";
         EXPECT_EQ(program.ExitCode(), 0u);
-        EXPECT_FALSE(IsWindow(host));
         EXPECT_FALSE(TrayIconExists(host));
     }
 }
