@@ -40,8 +40,7 @@ int WINAPI Priority(UINT* list, int count) {
 HANDLE WINAPI GetData(UINT f) { return Record(With("GetClipboardData", f), gBehind.GetClipboardData(f)); }
 // A text block handed to the clipboard must end in a zero as wide as its characters.
 bool EndsInZero(UINT f, HANDLE h) {
-    const SIZE_T width = f == CF_UNICODETEXT ? sizeof(wchar_t) : 1;
-    const SIZE_T size = GlobalSize(h);
+    const SIZE_T width = f == CF_UNICODETEXT ? sizeof(wchar_t) : 1, size = GlobalSize(h);
     const auto* bytes = static_cast<const char*>(GlobalLock(h));
     const bool zero = bytes && size >= width && std::all_of(bytes + size - width, bytes + size, [](char b) { return b == 0; });
     if (bytes) GlobalUnlock(h);
@@ -66,24 +65,18 @@ HGLOBAL WINAPI Free(HGLOBAL h) {
     if (!gBlocks.erase(h)) ++gMishandled;  // the clipboard's, or never ours
     return Record("GlobalFree", gBehind.GlobalFree(h));
 }
-LPVOID WINAPI Lock(HGLOBAL h) { return gBehind.GlobalLock(h); }
-BOOL WINAPI Unlock(HGLOBAL h) { return gBehind.GlobalUnlock(h); }
-SIZE_T WINAPI Size(HGLOBAL h) { return gBehind.GlobalSize(h); }
+ClipboardCalls gRecording;
 
-const ClipboardCalls kRecording = {Open, Close, Empty, Owner, Available, Priority, GetData, SetData,
-                                   Enum, Name, Alloc, Lock, Unlock, Free, Size};
-
+// Locks, unlocks and sizes go straight to the table behind, unrecorded.
 const ClipboardCalls& Install(const ClipboardCalls& behind) {
     gBehind = behind;
+    gRecording = {Open, Close, Empty, Owner, Available, Priority, GetData, SetData, Enum, Name, Alloc,
+                  behind.GlobalLock, behind.GlobalUnlock, Free, behind.GlobalSize};
     gLog.clear();
     gOpen = 0;
     gBlocks.clear();
     gMishandled = 0;
-    return kRecording;
-}
-
-void OpenOrThrow() {
-    if (!OpenClipboard(nullptr)) throw std::runtime_error("the clipboard is busy");
+    return gRecording;
 }
 
 }  // namespace
@@ -100,7 +93,7 @@ int RecordingCalls::Count(std::string_view entry) const {
 }
 
 void EmptyTheClipboard() {
-    OpenOrThrow();
+    if (!OpenClipboard(nullptr)) throw std::runtime_error("the clipboard is busy");
     EmptyClipboard();
     CloseClipboard();
 }
@@ -111,8 +104,8 @@ UINT TestFormat() {
 }
 
 void PutTestFormat() {
+    if (!OpenClipboard(nullptr)) throw std::runtime_error("the clipboard is busy");
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
-    OpenOrThrow();
     if (!SetClipboardData(TestFormat(), block)) GlobalFree(block);
     CloseClipboard();
 }

@@ -25,9 +25,7 @@ TEST_F(RealClipboard, EmptyOrHeldClipboardGivesNothingAndAHeldOneIsLeftAlone) {
     ClipboardCalls heldCalls = RealClipboardCalls();
     heldCalls.OpenClipboard = [](HWND) WINAPI -> BOOL { return FALSE; };
     for (const bool held : {false, true}) {
-        if (held) {
-            ASSERT_TRUE(CClipboard().SetText(L"kept"));
-        }
+        ASSERT_TRUE(!held || CClipboard().SetText(L"kept"));
         RecordingCalls calls(held ? heldCalls : RealClipboardCalls());
         CClipboard clipboard;
         EXPECT_EQ(clipboard.GetText(), L"") << "held: " << held;
@@ -150,7 +148,11 @@ TEST_F(RealClipboard, EachTextBlockIsOfferedOnItsOwnAndRefusedOnesAreFreed) {
     }
 }
 
-TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStandardOnes) {
+// After Clear and SetText only text is there, CF_TEXT first. Formats is one snapshot, refreshed
+// on every read; its enumeration stops when it comes round again. Names come from the system,
+// cut to 255, or from our table for standard formats.
+TEST_F(RealClipboard, FormatsIsOneSnapshotOfTheTextLeftAfterClearRefreshedOnEveryReadAndNamesFormats) {
+    test::PutTestFormat();
     CClipboard clipboard;
     CClipFormats& formats = clipboard.Formats();
     const std::wstring longest(255, L'n');
@@ -159,30 +161,23 @@ TEST_F(RealClipboard, FormatNamesComeFromTheSystemCutTo255OrFromOurTableForStand
         {static_cast<std::int32_t>(RegisterClipboardFormatW(longest.c_str())), longest},
         {static_cast<std::int32_t>(RegisterClipboardFormatW(L"M")), L"M"}};
     for (const auto& [format, name] : names) EXPECT_EQ(formats.GetName(format), name);
-    {
-        RecordingCalls calls;
-        EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
-        EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
-        EXPECT_TRUE(calls.Log().empty());
-    }
     // A system that fills the whole buffer and claims a name as long as it.
     ClipboardCalls overlong = RealClipboardCalls();
     overlong.GetClipboardFormatNameA = [](UINT, LPSTR name, int size) WINAPI {
         std::memset(name, 'x', static_cast<std::size_t>(size));
         return size;
     };
-    RecordingCalls calls(overlong);
-    EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x'));
-}
+    {
+        RecordingCalls calls(overlong);
+        EXPECT_EQ(formats.GetName(1), L"Text (TXT)");
+        EXPECT_EQ(formats.GetName(16), L"Locale Identifier");
+        EXPECT_TRUE(calls.Log().empty());
+        EXPECT_EQ(formats.GetName(0xC123), std::wstring(255, L'x'));
+    }
 
-// After Clear and SetText only text is there, CF_TEXT first. Formats is one snapshot, refreshed
-// on every read; its enumeration stops when it comes round again.
-TEST_F(RealClipboard, FormatsIsOneSnapshotOfTheTextLeftAfterClearRefreshedOnEveryRead) {
-    test::PutTestFormat();
-    CClipboard clipboard;
     ASSERT_TRUE(clipboard.Clear());
     ASSERT_TRUE(clipboard.SetText(L"one"));
-    CClipFormats& formats = clipboard.Formats();
+    ASSERT_EQ(&clipboard.Formats(), &formats);  // refreshed
     EXPECT_EQ(formats.Item(CF_UNICODETEXT)->Name, L"Unicode Text");
     for (const auto& item : formats)  // the system may add OEM text and a locale
         EXPECT_TRUE(item->Format == CF_TEXT || item->Format == CF_UNICODETEXT || item->Format == CF_OEMTEXT ||

@@ -54,10 +54,7 @@ std::optional<DWORD> GdiObjectCount() {
 }
 
 void RoundsOfEveryTask() {
-    CMemoryDC source;
-    source.Width(8);
-    source.Height(8);
-    const OlePicture picture = source.Picture();
+    const OlePicture picture = CMemoryDC().Picture();
     for (int i = 0; i < kRounds; ++i) {
         CopyListTextToClipboard(L"suggestion " + std::to_wstring(i));
         CClipboard clipboard;

@@ -9,6 +9,7 @@
 #include "clipboard/clipboard_errors.h"
 #include "clipboard/memory_dc.h"
 #include "clipboard_test_support.h"
+#include "support/unique_handle.h"
 
 namespace morvane {
 namespace {
@@ -27,12 +28,9 @@ Size SizeOf(HBITMAP bitmap) {
     return {info.bmWidth, info.bmHeight};
 }
 COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const COLORREF color = GetPixel(memory, x, y);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    return color;
+    const UniqueMemoryDc memory(CreateCompatibleDC(nullptr));  // deleted, it lets the bitmap go
+    SelectObject(memory.Get(), bitmap);
+    return GetPixel(memory.Get(), x, y);
 }
 
 // A white memory context of this size.
@@ -42,13 +40,14 @@ void MakeWhite(CMemoryDC& dc, int width, int height) {
     PatBlt(dc.hDC(), 0, 0, width, height, WHITENESS);
 }
 
-TEST(MemoryDC, NewObjectIsOnePixelAtScreenDepthAndSizeWritesRebuildItOnlyWhenBothArePositive) {
+// A handle that is no bitmap, a picture without one and sizes not both positive change nothing.
+TEST(MemoryDC, NewObjectIsOnePixelAtScreenDepthAndOnlyPositiveSizesOrAValidBitmapReplaceItsOwn) {
     HBITMAP kept = nullptr, killed = nullptr;
+    const UniqueBrush brush(CreateSolidBrush(kRed));
     {
         CMemoryDC keeps, dc;
-        const HDC screen = GetDC(nullptr);
-        EXPECT_EQ(dc.BitsPerPixel() * dc.Planes(), GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
-        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(dc.BitsPerPixel() * dc.Planes(),
+                  GetDeviceCaps(WindowDc(nullptr).Get(), BITSPIXEL) * GetDeviceCaps(WindowDc(nullptr).Get(), PLANES));
         EXPECT_EQ(SizeOf(dc), Size(1, 1));
         keeps.TerminateKillsBitmap(false);
         kept = keeps.hBitmap();
@@ -57,7 +56,10 @@ TEST(MemoryDC, NewObjectIsOnePixelAtScreenDepthAndSizeWritesRebuildItOnlyWhenBot
         dc.Height(4);
         const HBITMAP fiveByFour = dc.hBitmap();
         EXPECT_EQ(SizeOf(fiveByFour), Size(5, 4));
-        dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing
+        dc.hBitmap(fiveByFour);  // reattaching the selected own bitmap changes nothing either
+        for (HBITMAP handle : {HBITMAP{}, reinterpret_cast<HBITMAP>(brush.Get())})
+            EXPECT_THROW(dc.hBitmap(handle), InvalidHandleError) << "handle " << handle;
+        EXPECT_THROW(dc.Picture(OlePicture()), NoPictureError);
         EXPECT_TRUE(IsLiveBitmap(fiveByFour));
         dc.Width(0);
         dc.Height(-3);
@@ -77,24 +79,24 @@ TEST(MemoryDC, NewObjectIsOnePixelAtScreenDepthAndSizeWritesRebuildItOnlyWhenBot
 
 TEST(MemoryDC, AttachedBitmapIsUsedInPlaceAndNeverDeleted) {
     const std::vector<DWORD> bluePixels(20 * 30, 0x000000FF);
-    HBITMAP outside = CreateBitmap(20, 30, 1, 32, bluePixels.data());
+    const UniqueBitmap outside(CreateBitmap(20, 30, 1, 32, bluePixels.data()));
     for (bool kills : {true, false}) {
         CMemoryDC dc;
-        dc.hBitmap(outside);
+        dc.hBitmap(outside.Get());
         dc.TerminateKillsBitmap(kills);
-        EXPECT_EQ(dc.hBitmap(), outside);
+        EXPECT_EQ(dc.hBitmap(), outside.Get());
         EXPECT_EQ(SizeOf(dc), Size(20, 30));
         EXPECT_EQ(dc.PixelColor(19, 29), kBlue);
         dc.Width(0);
-        dc.hBitmap(outside);  // attached again: the size asked for is the bitmap's own again
+        dc.hBitmap(outside.Get());  // attached again: the size asked for is the bitmap's own again
         EXPECT_EQ(SizeOf(BitmapOf(dc.Picture())), Size(20, 30));
     }
-    ASSERT_TRUE(IsLiveBitmap(outside));
-    EXPECT_EQ(PixelOf(outside, 0, 0), kBlue);  // deselected: another context can select it
-    DeleteObject(outside);
+    ASSERT_TRUE(IsLiveBitmap(outside.Get()));
+    EXPECT_EQ(PixelOf(outside.Get(), 0, 0), kBlue);  // deselected: another context can select it
 }
 
-TEST(MemoryDC, PixelsTakeXThenYAndEveryPictureIsAnIndependentCopyThatRoundTrips) {
+// A picture read back into a context: the round trip through the clipboard below.
+TEST(MemoryDC, PixelsTakeXThenYAndEveryPictureIsAnIndependentCopy) {
     CMemoryDC source;
     MakeWhite(source, 13, 9);
     source.PixelColor(12, 8, kBlue);
@@ -109,27 +111,6 @@ TEST(MemoryDC, PixelsTakeXThenYAndEveryPictureIsAnIndependentCopyThatRoundTrips)
     EXPECT_EQ(first.Type(), PICTYPE_BITMAP);
     source.PixelColor(12, 8, kRed);
     EXPECT_EQ(PixelOf(BitmapOf(first), 12, 8), kBlue);
-
-    CMemoryDC copy;
-    copy.Picture(first);
-    EXPECT_EQ(SizeOf(copy), Size(13, 9));
-    EXPECT_EQ(copy.PixelColor(12, 8), kBlue);
-}
-
-TEST(MemoryDC, InvalidHandleOrNoPictureLeavesTheObjectAsItWas) {
-    CMemoryDC dc;
-    dc.Width(6);
-    dc.Height(2);
-    const HBITMAP before = dc.hBitmap();
-    HBRUSH brush = CreateSolidBrush(kRed);
-    for (HBITMAP handle : {HBITMAP{}, reinterpret_cast<HBITMAP>(brush)}) {
-        EXPECT_THROW(dc.hBitmap(handle), InvalidHandleError) << "handle " << handle;
-        EXPECT_EQ(dc.hBitmap(), before);
-        EXPECT_EQ(SizeOf(dc), Size(6, 2));
-    }
-    DeleteObject(brush);
-    EXPECT_THROW(dc.Picture(OlePicture()), NoPictureError);
-    EXPECT_EQ(dc.hBitmap(), before);
 }
 
 HBITMAP gOffered = nullptr;
@@ -154,8 +135,7 @@ TEST(ClipboardPictures, RoundTripInCopiesAndFailuresTouchNothingOrLeaveNothingBe
     EXPECT_NE(again.Handle(), back.Handle());  // the clipboard's bitmap is still there to read again
     const HBITMAP bitmap = BitmapOf(back);
     EXPECT_EQ(SizeOf(bitmap), Size(16, 8));
-    EXPECT_EQ(PixelOf(bitmap, 15, 7), kGreen);
-    EXPECT_EQ(PixelOf(bitmap, 2, 1), kRed);
+    EXPECT_EQ(std::pair(PixelOf(bitmap, 15, 7), PixelOf(bitmap, 2, 1)), std::pair(kGreen, kRed));
     {
         // A bitmap too large to copy at the screen's depth (4 GB), cheap in one bit per pixel.
         PICTDESC huge{sizeof huge, PICTYPE_BITMAP, {}};

@@ -3,6 +3,7 @@
 // records the messages it is asked to show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <stdexcept>
@@ -28,10 +29,9 @@ inline std::string JoinedBytes(const std::vector<std::u16string>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i) bytes += "\r\n";
         for (char16_t c : entries[i]) {
-            int b = 0;
-            while (b < 256 && page.toChar[b] != c) ++b;
-            if (b == 256) throw std::invalid_argument("character outside Windows-1252");
-            bytes.push_back(static_cast<char>(b));
+            const auto b = std::ranges::find(page.toChar, c);
+            if (b == page.toChar.end()) throw std::invalid_argument("character outside Windows-1252");
+            bytes.push_back(static_cast<char>(b - page.toChar.begin()));
         }
     }
     return bytes;

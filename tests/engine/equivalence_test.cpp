@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "engine/char_case.h"
 #include "engine/check_list.h"
@@ -24,11 +25,10 @@ struct ListShape {
     int maxLength = 10;  // of an entry; long ones have phonetic keys of more than 11 digits
 };
 
-class RandomText {
-public:
-    explicit RandomText(unsigned seed) : rng_(seed) {}
+struct RandomText {
+    std::mt19937 rng;
 
-    int Below(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
+    int Below(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng); }
     bool Chance(int percent) { return Below(100) < percent; }
     template <typename Items>
     auto Pick(const Items& items) { return items[Below(items.size())]; }
@@ -67,21 +67,14 @@ public:
         if (Chance(3)) typed = u"  ";
         return typed;
     }
-
-private:
-    std::mt19937 rng_;
 };
 
 std::vector<std::u16string> RandomEntries(RandomText& random, const ListShape& shape) {
     std::vector<std::u16string> entries;
     for (int i = 0; i < shape.size; ++i) {
-        if (random.Chance(2)) {
-            entries.emplace_back();
-        } else if (random.Chance(5) && !entries.empty()) {
-            entries.push_back(random.Pick(entries));
-        } else {
-            entries.push_back(random.Word(shape.letters, shape.maxLength));
-        }
+        if (random.Chance(2)) entries.emplace_back();
+        else if (random.Chance(5) && !entries.empty()) entries.push_back(random.Pick(entries));
+        else entries.push_back(random.Word(shape.letters, shape.maxLength));
     }
     if (shape.sorted) {
         std::ranges::stable_sort(entries, [](const std::u16string& a, const std::u16string& b) {
@@ -97,18 +90,16 @@ class EquivalenceTest : public ::testing::TestWithParam<ListShape> {};
 
 TEST_P(EquivalenceTest, FastEngineGivesThePlainImplementationsAnswers) {
     const ListShape& shape = GetParam();
-    constexpr int kLists = 12;
-    constexpr int kWordsPerList = 150;
     const int limits[] = {0, 1, 2, 3, 10, 40};
-    for (int listNumber = 0; listNumber < kLists; ++listNumber) {
-        RandomText random(static_cast<unsigned>(1000 * listNumber + shape.size));
+    for (int listNumber = 0; listNumber < 12; ++listNumber) {
+        RandomText random{std::mt19937(static_cast<unsigned>(1000 * listNumber + shape.size))};
         const std::vector<std::u16string> entries = RandomEntries(random, shape);
         const std::string bytes = testing::JoinedBytes(entries);
         const WordList fast = testing::MakeWordList(bytes);
         const reference::WordList plain = reference::LoadWordList(bytes, AnsiCodePage::Windows1252());
 
         ASSERT_EQ(fast.Count(), static_cast<std::int64_t>(plain.size()));
-        for (int n = 0; n < kWordsPerList; ++n) {
+        for (int n = 0; n < 150; ++n) {
             const std::u16string typed = random.Typed(plain, shape.letters);
             const std::u16string word = CleanWord(typed);
             SCOPED_TRACE(::testing::Message() << shape.name << " list " << listNumber << " word " << n);
@@ -123,9 +114,8 @@ TEST_P(EquivalenceTest, FastEngineGivesThePlainImplementationsAnswers) {
             const int limit = limits[random.Below(6)];
             const CheckResult result = CheckWord(typed, fast, limit);
             const reference::CheckOutcome expected = reference::CheckWord(typed, plain, limit);
-            ASSERT_EQ(result.blank, expected.blank);
-            ASSERT_EQ(result.found, expected.found);
-            ASSERT_EQ(result.entries, expected.entries);
+            ASSERT_EQ(std::tie(result.blank, result.found, result.entries),
+                      std::tie(expected.blank, expected.found, expected.entries));
             if (!plain.empty()) {
                 const std::u16string& entry = plain[random.Below(static_cast<int>(plain.size()))];
                 ASSERT_DOUBLE_EQ(WordSimilarity(typed, entry), reference::WordSimilarity(typed, entry));

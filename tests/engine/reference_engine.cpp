@@ -20,9 +20,8 @@ std::u16string Mid(std::u16string_view s, std::ptrdiff_t i) { return std::u16str
 
 std::u16string DigitOf(const std::u16string& upperChar) {
     static const std::u16string groups[9] = {u"BP", u"FV", u"CKS", u"GJ", u"QXZ", u"DT", u"L", u"MN", u"R"};
-    for (int g = 0; g < 9; ++g) {
+    for (int g = 0; g < 9; ++g)
         if (groups[g].find(upperChar) != std::u16string::npos) return std::u16string(1, static_cast<char16_t>(u'1' + g));
-    }
     return u"";
 }
 
@@ -33,9 +32,8 @@ WordList LoadWordList(std::string_view fileBytes, const AnsiCodePage& codePage) 
     WordList pieces;
     if (text.empty()) return pieces;
     std::size_t start = 0;
-    for (std::size_t at; (at = text.find(u"\r\n", start)) != std::u16string::npos; start = at + 2) {
+    for (std::size_t at; (at = text.find(u"\r\n", start)) != std::u16string::npos; start = at + 2)
         pieces.push_back(text.substr(start, at - start));
-    }
     pieces.push_back(text.substr(start));
     return pieces;
 }
@@ -46,13 +44,9 @@ std::u16string CleanWord(std::u16string_view word) {
     std::u16string result;
     for (std::ptrdiff_t i = 1; i <= n; ++i) {
         const std::u16string c = Mid(word, i);
-        if (alphabet.find(c) != std::u16string::npos) {
-            result += c;
-        } else if (i < n) {
-            return u"";
-        } else {
-            break;
-        }
+        if (alphabet.find(c) != std::u16string::npos) result += c;
+        else if (i < n) return u"";
+        else break;
     }
     return result;
 }
@@ -64,11 +58,8 @@ bool IsInDictionary(const WordList& words, std::u16string_view word) {
     while (low <= high) {
         const std::ptrdiff_t mid = (low + high) / 2;
         if (LCase(words[mid]) == LCase(word)) return true;
-        if (LCase(words[mid]) < LCase(word)) {
-            low = mid + 1;
-        } else {
-            high = mid - 1;
-        }
+        if (LCase(words[mid]) < LCase(word)) low = mid + 1;
+        else high = mid - 1;
     }
     return false;
 }
@@ -104,9 +95,8 @@ std::vector<std::u16string> FindSuggestions(const WordList& words, std::u16strin
     while (i < n && !firstLetterIs(i)) ++i;
 
     std::vector<std::u16string> candidates;
-    for (; i < n && firstLetterIs(i); ++i) {
+    for (; i < n && firstLetterIs(i); ++i)
         if (PhoneticKey(words[i]) == key) candidates.push_back(words[i]);
-    }
 
     // The ranking: count + 1 slots, filled from the back by insertion. An unset score is 0.
     const auto count = static_cast<std::ptrdiff_t>(candidates.size());
@@ -144,11 +134,8 @@ CheckOutcome CheckWord(std::u16string_view typed, const WordList& words, int max
     outcome.found = false;
     const std::vector<std::u16string> r = FindSuggestions(words, w, maxSuggestionCount);
     const auto u = static_cast<std::ptrdiff_t>(r.size()) - 1;
-    if (u != 0) {
-        for (std::ptrdiff_t k = 0; k <= u - 1; ++k) outcome.entries.push_back(r[k]);
-    } else {
-        outcome.entries = {u"Word Not Found", u"No Suggestions :("};
-    }
+    if (u == 0) outcome.entries = {u"Word Not Found", u"No Suggestions :("};
+    for (std::ptrdiff_t k = 0; k <= u - 1; ++k) outcome.entries.push_back(r[k]);
     return outcome;
 }
 

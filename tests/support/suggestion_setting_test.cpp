@@ -22,7 +22,8 @@ protected:
 };
 
 // Each refused value is told once: not again, after a good one or after another refused one.
-TEST_F(SuggestionSetting, TakesNumbersTheSearchCanUseAndTellsOfEachOtherValueOnce) {
+// The notice names the file, the key and the value, shortened past eighty characters.
+TEST_F(SuggestionSetting, TakesNumbersTheSearchCanUseAndTellsOfEachOtherValueOnceNamingIt) {
     EXPECT_EQ(reader_.Read(dir_ / L"Settings.ini"), 10);  // no file
     EXPECT_EQ(reader_.Read(WriteSetting("Other=3")), 10);
     const std::pair<const char*, std::optional<int>> cases[] = {
@@ -30,9 +31,8 @@ TEST_F(SuggestionSetting, TakesNumbersTheSearchCanUseAndTellsOfEachOtherValueOnc
     for (const auto& [value, expected] : cases) EXPECT_EQ(ReadValue(value), expected) << "value '" << value << "'";
     ASSERT_EQ(told_.size(), 2u);
     EXPECT_NE(told_[1].text.find(L"\"-1\""), std::wstring::npos) << told_[1].text;
-}
+    told_.clear();
 
-TEST_F(SuggestionSetting, NoticeNamesTheFileTheKeyAndTheValueShortenedPastEightyCharacters) {
     std::wstring eighty;
     for (int i = 0; i < 80; ++i) eighty += static_cast<wchar_t>(L'0' + i % 10);
     const std::wstring path = WriteSetting("MaxSuggestions=" + std::string(eighty.begin(), eighty.end()));

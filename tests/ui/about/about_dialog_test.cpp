@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 #include <regex>
 #include <tuple>
@@ -127,7 +126,6 @@ TEST(AboutDialog, ShowsItsControlsLaidOutAtEachResolutionAndTellsWhenSystemInfoC
                    EXPECT_TRUE(std::regex_match(WindowText(GetDlgItem(dialog, kIdDescription)),
                                                 std::wregex(L"[^\r\n]*:" + source + source + source)));
                    EXPECT_EQ(WindowText(GetDlgItem(dialog, kIdDisclaimer)).rfind(L"Warning:", 0), 0u);
-                   EXPECT_EQ(WindowText(GetDlgItem(dialog, kIdVersion)), L"Version 1.0.0");
 
                    EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, kIdOk), GWL_STYLE) & 0xF, BS_DEFPUSHBUTTON);
                    const LRESULT dialogFont = SendMessageW(dialog, WM_GETFONT, 0, 0);
@@ -144,11 +142,9 @@ TEST(AboutDialog, ShowsItsControlsLaidOutAtEachResolutionAndTellsWhenSystemInfoC
                    UpdateWindow(dialog);
                    const WindowDc dc(dialog);
                    const int x = TwipsToPixels(2000, WindowDpi(dialog)), y = TwipsToPixels(2445, WindowDpi(dialog));
-                   EXPECT_EQ((std::array{GetPixel(dc.Get(), x, y - 1), GetPixel(dc.Get(), x, y),
-                                         GetPixel(dc.Get(), x, y + 1), GetPixel(dc.Get(), x, y + 2),
-                                         GetPixel(dc.Get(), x, y + 3)}),
-                             (std::array{GetSysColor(COLOR_BTNFACE), RGB(128, 128, 128), RGB(255, 255, 255),
-                                         RGB(255, 255, 255), GetSysColor(COLOR_BTNFACE)}));
+                   const COLORREF face = GetSysColor(COLOR_BTNFACE), white = RGB(255, 255, 255);
+                   const COLORREF fromAbove[] = {face, RGB(128, 128, 128), white, white, face};
+                   for (int i = 0; i < 5; ++i) EXPECT_EQ(GetPixel(dc.Get(), x, y - 1 + i), fromAbove[i]) << "row " << i;
                    ExpectLaidOutAt(dialog, WindowDpi(dialog));
                    // Moved to a screen of twice the resolution, everything is laid out again.
                    const int dpi = 2 * WindowDpi(dialog);

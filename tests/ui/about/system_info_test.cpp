@@ -18,28 +18,24 @@ namespace {
 using namespace std::string_literals;
 using testing::TempDirectory;
 
-// A registry key of its own for one test, made with its first value and deleted with its
-// subkeys at the end.
-class TestRegistryKey {
-public:
-    explicit TestRegistryKey(const std::wstring& name)
-        : path_(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + name) {}
-    ~TestRegistryKey() { RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str()); }
-    TestRegistryKey(const TestRegistryKey&) = delete;
-    TestRegistryKey& operator=(const TestRegistryKey&) = delete;
+// A registry key of its own for one test, under HKEY_CURRENT_USER, made with its first value
+// and deleted with its subkeys at the end.
+struct TestRegistryKey {
+    const std::wstring path;
 
-    const std::wstring& Path() const { return path_; }  // under HKEY_CURRENT_USER
+    explicit TestRegistryKey(const std::wstring& name)
+        : path(L"Software\\Morvane tests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" + name) {}
+    ~TestRegistryKey() { RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
+    TestRegistryKey(const TestRegistryKey&) = delete;
+
     void SetRaw(const std::wstring& name, DWORD type, const void* data, std::size_t bytes) const {
-        if (RegSetKeyValueW(HKEY_CURRENT_USER, path_.c_str(), name.c_str(), type, data, static_cast<DWORD>(bytes)))
+        if (RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), type, data, static_cast<DWORD>(bytes)))
             throw std::runtime_error("cannot set a test registry value");
     }
     // A REG_SZ value with its terminating zero.
     void SetString(const std::wstring& name, const std::wstring& text) const {
         SetRaw(name, REG_SZ, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
     }
-
-private:
-    std::wstring path_;
 };
 
 TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRead) {
@@ -49,33 +45,28 @@ TEST(GetKeyValue, ReadsStringsAndNumbersLeavesOtherTypesAndRefusesWhatItCannotRe
     key.SetString(L"two zeros", L"abc\0"s);  // only one terminating zero is dropped
     key.SetString(L"fits", std::wstring(1023, L'p'));
     key.SetString(L"too long", std::wstring(1024, L'r'));
-    const DWORD number = 0x12345678, zero = 0;
+    const DWORD number = 0x12345678;
     key.SetRaw(L"number", REG_DWORD, &number, sizeof number);
-    key.SetRaw(L"zero", REG_DWORD, &zero, sizeof zero);
-    const wchar_t expandable[] = L"%SystemRoot%\\info.exe", list[] = L"a\0b\0";
-    const unsigned char bytes[] = {1, 2, 3};
-    key.SetRaw(L"expandable", REG_EXPAND_SZ, expandable, sizeof expandable);
-    key.SetRaw(L"binary", REG_BINARY, bytes, sizeof bytes);
+    // Other types are left as they are (REG_EXPAND_SZ: the StartSysInfo test below).
+    const wchar_t list[] = L"a\0b\0";
     key.SetRaw(L"list", REG_MULTI_SZ, list, sizeof list);
     key.SetRaw(L"one byte", REG_SZ, "x", 1);  // less than one character
+    key.SetRaw(L"empty", REG_SZ, nullptr, 0);
 
     // Key (the test's unless given), value name, whether found, the value then.
     const std::tuple<std::wstring, std::wstring, bool, std::wstring> cases[] = {
-        {key.Path() + L"\\missing", L"PATH", false, L""}, {L"", L"PATH", false, L""},
+        {key.path + L"\\missing", L"PATH", false, L""}, {L"", L"PATH", false, L""},
         {L"", L"with", true, L"C:\\Tools\\info.exe"}, {L"", L"without", true, L"C:\\Tools\\info.exe"},
         {L"", L"two zeros", true, L"abc\0"s}, {L"", L"fits", true, std::wstring(1023, L'p')},
-        {L"", L"too long", false, L""}, {L"", L"number", true, L"305419896"}, {L"", L"zero", true, L"0"},
-        {L"", L"expandable", true, L"as passed"}, {L"", L"binary", true, L"as passed"},
-        {L"", L"list", true, L"as passed"}, {L"", L"one byte", true, L""}};
+        {L"", L"too long", false, L""}, {L"", L"number", true, L"305419896"}, {L"", L"list", true, L"as passed"},
+        {L"", L"one byte", true, L""}};
     for (const auto& [keyPath, name, found, expected] : cases) {
         std::wstring value = L"as passed";
-        EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, keyPath.empty() ? key.Path() : keyPath, name, value), found)
-            << name;
+        EXPECT_EQ(GetKeyValue(HKEY_CURRENT_USER, keyPath.empty() ? key.path : keyPath, name, value), found) << name;
         EXPECT_EQ(value, expected) << name;
     }
-    key.SetRaw(L"empty", REG_SZ, nullptr, 0);
     std::wstring value;
-    EXPECT_THROW(GetKeyValue(HKEY_CURRENT_USER, key.Path(), L"empty", value), EmptyRegistryValue);
+    EXPECT_THROW(GetKeyValue(HKEY_CURRENT_USER, key.path, L"empty", value), EmptyRegistryValue);
 }
 
 // Each step adds to the entries of the one before; StartSysInfo must start exactly the
@@ -87,8 +78,8 @@ TEST(StartSysInfo, StartsTheToolThroughEitherEntryAndTellsOfEveryFailure) {
     std::vector<std::wstring> started, told;
     SysInfoEnvironment environment;
     environment.root = HKEY_CURRENT_USER;
-    environment.pathKey = pathEntry.Path();
-    environment.directoryKey = directoryEntry.Path();
+    environment.pathKey = pathEntry.path;
+    environment.directoryKey = directoryEntry.path;
     environment.start = [&](const std::wstring& program) {
         started.push_back(program);
         return startSucceeds;
@@ -137,7 +128,6 @@ TEST(StartProgram, StartsTheQuotedPathNotAProgramNamedByItsFirstWordAndRefusesWh
     EXPECT_EQ(log, "\"" + std::string(program.begin(), program.end()) + "\"\n") << "waited 30 s for the log";
     EXPECT_FALSE(FileExists(decoy + L".log"));
     EXPECT_FALSE(StartProgram(dir / L"missing.exe"));
-    EXPECT_FALSE(StartProgram(L""));
 }
 
 }  // namespace

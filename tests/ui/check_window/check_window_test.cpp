@@ -13,31 +13,22 @@
 
 #include "res/resource_ids.h"
 #include "tests/support/window_search.h"
-#include "ui/check_window/button_picture.h"
 #include "ui/check_window/check_window.h"
 #include "ui/check_window/web_search_address.h"
 
 namespace morvane {
 namespace {
 
+// The empty entry and the address the shell is given: tests/e2e/check_e2e_test.cpp. A lone
+// surrogate's U+FFFD is the UTF-8 conversion's, tested with the engine.
 TEST(WebSearchAddress, IsTheSitesSearchWithTheEntryAsTheOnlyQueryValuePercentEncodedAsUtf8) {
-    EXPECT_EQ(WebSearchAddress(L"receive"), L"https://www.dictionary.com/search?q=receive");
-    EXPECT_EQ(WebSearchAddress(L""), L"https://www.dictionary.com/search?q=");
-    const auto kHighSurrogate = static_cast<wchar_t>(0xD83D);
-    const auto kLowSurrogate = static_cast<wchar_t>(0xDE00);
+    EXPECT_EQ(WebSearchAddress(L"two words"), L"https://www.dictionary.com/search?q=two%20words");
     const std::pair<std::wstring, std::wstring> cases[] = {
-        // Words of letters, digits, apostrophes and hyphens stay as they are.
-        {L"Paris", L"Paris"}, {L"O'Neill-Smith", L"O'Neill-Smith"}, {L"AZaz09.-_~'", L"AZaz09.-_~'"},
-        {L"two words", L"two%20words"},
-        {L"a&b=c#d%e+f", L"a%26b%3Dc%23d%25e%2Bf"},
-        {L"\"x\" /?:@!$,;*()[]", L"%22x%22%20%2F%3F%3A%40%21%24%2C%3B%2A%28%29%5B%5D"},
-        {L"\r\n\t", L"%0D%0A%09"}, {std::wstring(L"a\0b", 3), L"a%00b"}, {L"@[`{/:", L"%40%5B%60%7B%2F%3A"},
-        {L"caf\u00e9", L"caf%C3%A9"}, {L"\u20ac", L"%E2%82%AC"},
-        {L"\U0001F600", L"%F0%9F%98%80"},  // a surrogate pair
-        // A lone surrogate becomes the replacement character.
-        {std::wstring(1, kHighSurrogate), L"%EF%BF%BD"},
-        {std::wstring{kLowSurrogate, L'a'}, L"%EF%BF%BDa"},
-        {std::wstring{kHighSurrogate, L'a'}, L"%EF%BF%BDa"}};
+        // Letters, digits, apostrophes and hyphens stay as they are; their neighbours in ASCII do not.
+        {L"O'Neill-Smith AZaz09.-_~'", L"O'Neill-Smith%20AZaz09.-_~'"}, {L"@[`{/:,&(", L"%40%5B%60%7B%2F%3A%2C%26%28"},
+        {L"a&b=c#d%e+f", L"a%26b%3Dc%23d%25e%2Bf"}, {L"\"x\"?!$;*)]", L"%22x%22%3F%21%24%3B%2A%29%5D"},
+        {L"\r\n\t", L"%0D%0A%09"}, {std::wstring(L"a\0b", 3), L"a%00b"},
+        {L"caf\u00e9 \u20ac", L"caf%C3%A9%20%E2%82%AC"}, {L"\U0001F600", L"%F0%9F%98%80"}};  // the last a pair
     for (const auto& [text, encoded] : cases) EXPECT_EQ(PercentEncodeQueryValue(text), encoded);
 }
 
@@ -82,7 +73,14 @@ LRESULT CALLBACK RepostingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return 0;
 }
 
-TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscapeReplacesIt) {
+// The height of the font the control draws its text in.
+LONG FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+}
+
+TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceNeitherAnotherShowNorEscapeReplacesItAndItFollowsTheDpi) {
     ShowCheckWindowModeless(g_spelling);
     PumpWaitingMessages();
     ASSERT_TRUE(IsCheckWindowLoaded());
@@ -95,9 +93,7 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     SendMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape
     PumpWaitingMessages();
     EXPECT_EQ(FindCheckWindow(), window);
-    wchar_t text[16] = {};
-    GetDlgItemTextW(window, kIdWordBox, text, 16);
-    EXPECT_STREQ(text, L"kept");
+    EXPECT_EQ(testing::WindowText(GetDlgItem(window, kIdWordBox)), L"kept");
 
     // Check handles the messages waiting when it starts, once each, and not those they post.
     WNDCLASSW repostingClass{};
@@ -116,30 +112,11 @@ TEST(CheckWindowLifetime, ModelessShowReturnsAtOnceAndNeitherAnotherShowNorEscap
     SendDlgItemMessageW(window, kIdWordBox, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pasted.c_str()));
     EXPECT_GE(GetWindowTextLengthW(GetDlgItem(window, kIdWordBox)), 40000);
 
-    UnloadCheckWindow();
-    EXPECT_FALSE(IsCheckWindowLoaded());
-    EXPECT_FALSE(IsWindow(window));
-    UnloadCheckWindow();  // not loaded: nothing happens
-    EXPECT_FALSE(IsCheckWindowLoaded());
-}
-
-// The height of the font the control draws its text in.
-LONG FontHeight(HWND control) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-    return font.lfHeight;
-}
-
-TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicturesAtTheNewSize) {
-    ShowCheckWindowModeless(g_spelling);
-    PumpWaitingMessages();
-    const HWND window = FindCheckWindow();
-    ASSERT_NE(window, nullptr);
+    // A change of DPI gives every control the font, and the buttons the pictures, at the new size.
     const LONG loaded = FontHeight(GetDlgItem(window, kIdWordBox));  // made at the session's 96 DPI
     ASSERT_NE(loaded, 0);
     RECT frame{};
     GetWindowRect(window, &frame);
-    EXPECT_EQ(ButtonPictureSize(120), 20);
     for (const auto& [dpi, pictureSize] : {std::pair(144, 24), std::pair(192, 32), std::pair(96, 16)}) {
         RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, dpi, 96),
                        frame.top + MulDiv(frame.bottom - frame.top, dpi, 96)};
@@ -155,7 +132,12 @@ TEST(CheckWindowDpi, AChangeOfDpiGivesEveryControlTheFontAndTheButtonsThePicture
                 << "button " << id << " at " << dpi;
         }
     }
+
     UnloadCheckWindow();
+    EXPECT_FALSE(IsCheckWindowLoaded());
+    EXPECT_FALSE(IsWindow(window));
+    UnloadCheckWindow();  // not loaded: nothing happens
+    EXPECT_FALSE(IsCheckWindowLoaded());
 }
 
 }  // namespace
