@@ -90,11 +90,25 @@ std::vector<std::wstring> InstalledProducts() {
     return products;
 }
 
-// Runs "msiexec ARGUMENTS" and gives its exit status.
+// Runs "msiexec ARGUMENTS" and gives its exit status. Not over pipes: its helpers would
+// inherit them and could keep them open.
 DWORD Msiexec(const std::wstring& arguments) {
-    const auto run = RunOverPipes(L"msiexec.exe " + arguments, "", 5 * 60 * 1000);
-    EXPECT_TRUE(run.started && run.ended) << "waited 5 minutes for msiexec " << ::testing::PrintToString(arguments);
-    return run.status;
+    std::wstring commandLine = L"msiexec.exe " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    DWORD status = ~DWORD{0};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "could not start msiexec: error " << GetLastError();
+        return status;
+    }
+    const bool ended = WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0;
+    EXPECT_TRUE(ended) << "waited 5 minutes for msiexec " << ::testing::PrintToString(arguments);
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread), CloseHandle(process.hProcess);
+    return status;
 }
 void Install(const std::wstring& package, const std::wstring& options = L"") {
     ASSERT_EQ(Msiexec(L"/i " + Quoted(package) + L" /qn " + options), 0u) << "installing with " << options;
