@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,12 +28,9 @@ using testing::WriteFileBytes;
 // The product family: fixed for good, so that every later package upgrades every earlier one.
 constexpr wchar_t kUpgradeCode[] = L"{45368EA4-B946-48F1-A42D-7F79633615D9}";
 constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kEditedSettings[] = "[Options]\r\nMaxSuggestions=3\r\n";
-constexpr wchar_t kEnvironmentKey[] = L"System\\CurrentControlSet\\Control\\Session Manager\\Environment";
-const std::vector<std::wstring> kShippedFiles{L"Morvane.exe",   L"morvane-check.exe",
-                                              L"Morvane.dictionary", L"Morvane.dictionary.copyright",
-                                              L"ReadMe.txt",    L"Settings.ini"};
+const std::vector<std::wstring> kShippedFiles{L"Morvane.exe", L"morvane-check.exe", L"Morvane.dictionary",
+                                              L"Morvane.dictionary.copyright", L"ReadMe.txt", L"Settings.ini"};
 
 struct Packages {
     std::wstring current, version, next, nextVersion, shippedFolder;
@@ -53,19 +50,21 @@ std::optional<std::wstring> RegistryText(const std::wstring& key, const wchar_t*
     if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, types, nullptr, data, &size) != ERROR_SUCCESS) return {};
     return data;
 }
-std::optional<std::wstring> StartAtSignIn() { return RegistryText(kRunKey, L"Morvane"); }
+std::optional<std::wstring> StartAtSignIn() {
+    return RegistryText(L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Morvane");
+}
 
 // The machine's PATH as the registry holds it, its variables not expanded.
-std::optional<std::wstring> MachinePath() { return RegistryText(kEnvironmentKey, L"PATH"); }
+std::optional<std::wstring> MachinePath() {
+    return RegistryText(L"System\\CurrentControlSet\\Control\\Session Manager\\Environment", L"PATH");
+}
 // Its folders, in order. Empty entries are left out: they name no folder, and Wine's Windows
 // Installer leaves the separator before a value it takes out.
 std::vector<std::wstring> MachinePathFolders() {
     std::vector<std::wstring> folders;
-    const std::wstring path = MachinePath().value_or(L"");
-    for (std::size_t start = 0; start <= path.size();) {
-        const std::size_t end = std::min(path.find(L';', start), path.size());
-        if (end > start) folders.push_back(path.substr(start, end - start));
-        start = end + 1;
+    std::wistringstream path(MachinePath().value_or(L""));
+    for (std::wstring folder; std::getline(path, folder, L';');) {
+        if (!folder.empty()) folders.push_back(folder);
     }
     return folders;
 }
@@ -75,28 +74,12 @@ std::vector<std::wstring> MachinePathFolders() {
 // process's own so that CreateProcessW searches it. Gives the full path found.
 std::wstring FindCheckProgramOnPath() {
     const auto path = MachinePath();
-    if (!path) return L"";
     wchar_t expanded[8192];
-    if (ExpandEnvironmentStringsW(path->c_str(), expanded, 8192) == 0) return L"";
+    if (!path || ExpandEnvironmentStringsW(path->c_str(), expanded, 8192) == 0) return L"";
     SetEnvironmentVariableW(L"PATH", expanded);
     wchar_t found[MAX_PATH] = L"";
     if (SearchPathW(nullptr, L"morvane-check.exe", nullptr, MAX_PATH, found, nullptr) == 0) return L"";
     return CharLowerW(found);
-}
-
-// The installed morvane-check, started by its bare name, speaks the pipe mode and saves the
-// personal word list in the user's data folder.
-void ExpectCheckProgramOnPath(const std::wstring& personalList) {
-    std::wstring installed = Installed(L"morvane-check.exe");
-    EXPECT_EQ(FindCheckProgramOnPath(), CharLowerW(installed.data())) << "the program found through PATH";
-    const auto run = RunOverPipes(L"morvane-check -a", "recieve\r\n*Morvanish\r\n#\r\nMorvanish\r\n");
-    ASSERT_TRUE(run.started) << "could not start morvane-check through PATH: error " << GetLastError();
-    EXPECT_TRUE(run.ended) << "waited 2 minutes for morvane-check to answer";
-    EXPECT_EQ(run.status, 0u) << run.err;
-    EXPECT_NE(run.out.find("\n& recieve 3 0: receive, recessive, Recife\n"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\n*\n\n"), std::string::npos) << "the added word found: " << run.out;
-    const auto saved = ReadFileBytes(personalList);
-    EXPECT_TRUE(saved && saved->find("Morvanish") != std::string::npos) << "the personal word list";
 }
 
 // The installed products of Morvane's family.
@@ -107,26 +90,24 @@ std::vector<std::wstring> InstalledProducts() {
     return products;
 }
 
-// Runs "msiexec ARGUMENTS" and gives its exit status.
+// Runs "msiexec ARGUMENTS" and gives its exit status. Not over pipes: its helpers would
+// inherit them and could keep them open.
 DWORD Msiexec(const std::wstring& arguments) {
     std::wstring commandLine = L"msiexec.exe " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
+    DWORD status = ~DWORD{0};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         ADD_FAILURE() << "could not start msiexec: error " << GetLastError();
-        return ~DWORD{0};
+        return status;
     }
-    DWORD status = ~DWORD{0};
-    if (WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &status);
-    } else {
-        ADD_FAILURE() << "waited 5 minutes for msiexec " << ::testing::PrintToString(arguments);
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const bool ended = WaitForSingleObject(process.hProcess, 5 * 60 * 1000) == WAIT_OBJECT_0;
+    EXPECT_TRUE(ended) << "waited 5 minutes for msiexec " << ::testing::PrintToString(arguments);
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread), CloseHandle(process.hProcess);
     return status;
 }
 void Install(const std::wstring& package, const std::wstring& options = L"") {
@@ -163,8 +144,7 @@ void ExpectShippedFilesInstalled(const std::vector<std::wstring>& names) {
         const auto shipped = ReadFileBytes(packages.shippedFolder + L"\\" + name);
         ASSERT_TRUE(shipped) << "the test found no shipped " << ::testing::PrintToString(name);
         const auto installed = ReadFileBytes(Installed(name));
-        const char* what = installed ? " differs from" : " is missing, unlike";
-        EXPECT_TRUE(installed == shipped) << ::testing::PrintToString(name) << what << " the shipped file";
+        EXPECT_TRUE(installed == shipped) << ::testing::PrintToString(name) << (installed ? " differs" : " is missing");
     }
 }
 
@@ -174,21 +154,19 @@ void ExpectEndedWithoutIcon(const RunningProgram& program) {
     EXPECT_FALSE(e2e::TrayIconExists(program.Host()));
 }
 
-// The installed program started from its folder shows its icon; WM_CLOSE ends it and
-// removes the icon. Checks `word` first when given: the list it shows.
-std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
+// The installed program started from its folder shows its icon and checks the word (gives the
+// list it shows); WM_CLOSE ends it and removes the icon.
+std::vector<std::wstring> RunInstalledProgram(const std::wstring& word) {
     std::vector<std::wstring> entries;
     RunningProgram program(Installed(L"Morvane.exe"));
     const HWND host = program.Host();
     EXPECT_TRUE(host && e2e::WaitUntil([&] { return e2e::TrayIconExists(host); }))
         << "waited for the installed program's host window and icon";
     if (!host) return entries;
-    if (!word.empty()) {
-        program.LeftClick();
-        const HWND window = program.WaitForCheckWindow();
-        EXPECT_NE(window, nullptr) << "waited for the check window";
-        if (window) entries = e2e::CheckWordAndRead(window, word);
-    }
+    program.LeftClick();
+    const HWND window = program.WaitForCheckWindow();
+    EXPECT_NE(window, nullptr) << "waited for the check window";
+    if (window) entries = e2e::CheckWordAndRead(window, word);
     PostMessageW(host, WM_CLOSE, 0, 0);
     ExpectEndedWithoutIcon(program);
     return entries;
@@ -198,10 +176,9 @@ std::vector<std::wstring> RunInstalledProgram(const std::wstring& word = L"") {
 // version, publisher and icon, and Remove and Repair offered.
 void ExpectProgramListEntry(const std::wstring& product, const std::wstring& version) {
     const std::wstring key = kUninstallKey + product;
-    const std::wstring program = Installed(L"Morvane.exe");
     for (const auto& [name, value] : {std::pair<const wchar_t*, std::wstring>{L"DisplayName", L"Morvane"},
                                       {L"DisplayVersion", version}, {L"Publisher", L"Morvane authors"},
-                                      {L"DisplayIcon", program + L",0"}}) {
+                                      {L"DisplayIcon", Installed(L"Morvane.exe") + L",0"}}) {
         EXPECT_EQ(RegistryText(key, name), value) << name;
     }
     EXPECT_TRUE(RegistryText(key, L"UninstallString"));
@@ -217,23 +194,25 @@ void ExpectProgramListEntry(const std::wstring& product, const std::wstring& ver
 // again, repaired, upgraded and uninstalled while it runs.
 TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     const std::wstring program = Installed(L"Morvane.exe");
-    std::wstring lowered = program;
-    CharLowerW(lowered.data());
 
     const auto pathBefore = MachinePathFolders();
     const std::wstring personalList = KnownFolder(CSIDL_APPDATA) + L"\\Morvane\\personal-words.txt";
-    ASSERT_NE(GetFileAttributesW(KnownFolder(CSIDL_APPDATA).c_str()), INVALID_FILE_ATTRIBUTES);
     ASSERT_EQ(GetFileAttributesW(personalList.c_str()), INVALID_FILE_ATTRIBUTES) << "a personal list before";
 
     Install(packages.current);
     ExpectShippedFilesInstalled(kShippedFiles);
-    ExpectCheckProgramOnPath(personalList);
-    EXPECT_EQ(StartMenuShortcutTargets(), std::vector<std::wstring>{lowered});
+    // The installed morvane-check, started by its bare name, speaks the pipe mode and saves the
+    // personal word list in the user's data folder (checked to be there, and kept, after the uninstall).
+    EXPECT_EQ(FindCheckProgramOnPath(), CharLowerW(Installed(L"morvane-check.exe").data())) << "found through PATH";
+    const auto run = RunOverPipes(L"morvane-check -a", "recieve\r\n*Morvanish\r\n#\r\nMorvanish\r\n");
+    EXPECT_TRUE(run.started && run.ended) << "waited 2 minutes for morvane-check through PATH";
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_NE(run.out.find("\n& recieve 3 0: receive, recessive, Recife\n"), std::string::npos) << run.out;
+    EXPECT_EQ(StartMenuShortcutTargets(), std::vector<std::wstring>{CharLowerW(std::wstring(program).data())});
     EXPECT_EQ(StartAtSignIn(), Quoted(program));
     const auto products = InstalledProducts();
     ASSERT_EQ(products.size(), 1u);
     ExpectProgramListEntry(products[0], packages.version);
-    RunInstalledProgram();
 
     Install(packages.current, L"REMOVE=StartAtSignIn");
     EXPECT_EQ(StartAtSignIn(), std::nullopt);
@@ -247,24 +226,21 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     Install(packages.current, L"ADDLOCAL=CommandLine");
     EXPECT_NE(FindCheckProgramOnPath(), L"");
 
-    // What "msiexec /fomus" and the list of installed programs' Repair ask Windows Installer.
+    // Repaired as the list of installed programs' Repair does: missing or older files, registry
+    // entries and shortcuts.
     const std::vector<std::wstring> restored{L"Morvane.dictionary", L"ReadMe.txt"};
     for (const auto& name : restored) ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
     WriteFileBytes(Installed(L"Settings.ini"), kEditedSettings);
-    MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
-    ASSERT_EQ(MsiReinstallProductW(products[0].c_str(), REINSTALLMODE_FILEMISSING | REINSTALLMODE_FILEOLDERVERSION |
-                                                            REINSTALLMODE_MACHINEDATA | REINSTALLMODE_USERDATA |
-                                                            REINSTALLMODE_SHORTCUT),
-              static_cast<UINT>(ERROR_SUCCESS));
+    const std::wstring repair = L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn";
+    ASSERT_EQ(Msiexec(repair), 0u);
     ExpectShippedFilesInstalled(restored);
     EXPECT_EQ(ReadFileBytes(Installed(L"Settings.ini")), kEditedSettings);
-    const auto checked = RunInstalledProgram(L"recieve");  // with the edited limit of 3 suggestions
-    ASSERT_EQ(checked.size(), 3u);
-    EXPECT_EQ(checked[0], L"receive");
-    // The command line repair, with the settings file gone too: all three come back.
+    EXPECT_EQ(RunInstalledProgram(L"recieve"), (std::vector<std::wstring>{L"receive", L"recessive", L"Recife"}))
+        << "with the edited limit of 3 suggestions";
+    // Repaired again, with the settings file gone too: all three come back.
     for (const auto& name : {L"Morvane.dictionary", L"ReadMe.txt", L"Settings.ini"})
         ASSERT_TRUE(DeleteFileW(Installed(name).c_str()));
-    EXPECT_EQ(Msiexec(L"/i " + products[0] + L" REINSTALL=ALL REINSTALLMODE=omus /qn"), 0u);
+    EXPECT_EQ(Msiexec(repair), 0u);
     ExpectShippedFilesInstalled(kShippedFiles);
 
     // The upgrade ends the running program, About open in it and all, replaces the product and
@@ -297,7 +273,7 @@ TEST(Installer, InstallsRepairsUpgradesAndUninstallsLeavingThePrefixAsItWas) {
     }
     EXPECT_TRUE(InstalledProducts().empty());  // installer_test.sh compares the prefix with how it was
     EXPECT_EQ(MachinePathFolders(), pathBefore) << "PATH after uninstalling";
-    EXPECT_TRUE(ReadFileBytes(personalList)) << "the user's personal word list was removed";
+    EXPECT_TRUE(ReadFileBytes(personalList)) << "the personal word list that morvane-check saved is gone";
 }
 
 }  // namespace
