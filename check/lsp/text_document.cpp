@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
+#include "check/letters.h"
+
 namespace morvane {
 namespace {
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // Whether a line starts at place p (0 < p <= text.size()): after \n, or after an \r that no
 // \n follows.
@@ -14,18 +13,23 @@ bool StartsLine(std::u16string_view text, std::size_t p) {
     return text[p - 1] == u'\n' || (text[p - 1] == u'\r' && (p == text.size() || text[p] != u'\n'));
 }
 
-// The code units of the character at text[i] and what it counts in the encoding.
-struct CharacterSize {
-    std::size_t units;
-    std::size_t counted;
+// Walks the line a character at a time while keepGoing(units walked, characters counted in
+// the encoding) holds; returns both at the stop.
+struct Walked {
+    std::size_t units = 0;
+    std::size_t counted = 0;
 };
-CharacterSize SizeAt(std::u16string_view text, std::size_t i, PositionEncoding encoding) {
-    const char16_t c = text[i];
-    if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-        return {2, encoding == PositionEncoding::Utf8 ? 4u : 2u};
+template <typename KeepGoing>
+Walked Walk(std::u16string_view line, PositionEncoding encoding, KeepGoing&& keepGoing) {
+    Walked walked;
+    while (walked.units < line.size() && keepGoing(walked)) {
+        const CodePoint c = CodePointAt(line, walked.units);
+        walked.units += c.units;
+        // In UTF-8 a lone surrogate counts as the U+FFFD it is written as: three bytes.
+        if (encoding == PositionEncoding::Utf16) walked.counted += c.units;
+        else walked.counted += c.value < 0x80 ? 1 : c.value < 0x800 ? 2 : c.value < 0x10000 ? 3 : 4;
     }
-    if (encoding == PositionEncoding::Utf16) return {1, 1};
-    return {1, c < 0x80 ? 1u : c < 0x800 ? 2u : 3u};  // a lone surrogate is written as U+FFFD
+    return walked;
 }
 
 }  // namespace
@@ -49,25 +53,13 @@ std::u16string_view TextDocument::Line(std::size_t line) const {
 
 std::size_t TextDocument::OffsetOf(TextPosition position, PositionEncoding encoding) const {
     if (position.line >= lineStarts_.size()) return text_.size();
-    const std::u16string_view line = Line(position.line);
-    std::size_t i = 0, counted = 0;
-    while (i < line.size() && counted < position.character) {
-        const CharacterSize size = SizeAt(line, i, encoding);
-        i += size.units;
-        counted += size.counted;
-    }
-    return lineStarts_[position.line] + i;
+    const Walked walked =
+        Walk(Line(position.line), encoding, [&](const Walked& w) { return w.counted < position.character; });
+    return lineStarts_[position.line] + walked.units;
 }
 
 TextPosition TextDocument::PositionOf(std::size_t line, std::size_t column, PositionEncoding encoding) const {
-    const std::u16string_view text = Line(line);
-    std::size_t i = 0, counted = 0;
-    while (i < column && i < text.size()) {
-        const CharacterSize size = SizeAt(text, i, encoding);
-        i += size.units;
-        counted += size.counted;
-    }
-    return {line, counted};
+    return {line, Walk(Line(line), encoding, [&](const Walked& w) { return w.units < column; }).counted};
 }
 
 ChangedLines TextDocument::Replace(std::size_t start, std::size_t end, std::u16string_view replacement) {
