@@ -34,7 +34,7 @@ void EditMiddleLine(benchmark::State& state, const BenchDictionary& dictionary, 
     const CheckedDocument::IsFound isFound = [&](std::u16string_view word) {
         return IsFoundWord(word, dictionary.words, personal);
     };
-    CheckedDocument document(TextKind::Markdown, LongDocument(dictionary), isFound);
+    CheckedDocument document(TextRules{TextKind::Markdown}, LongDocument(dictionary), isFound);
     const TextPosition middle{kLines / 2, 4};
     const TextPosition after = typed.back() == u'\n' ? TextPosition{middle.line + 1, 0}
                                                      : TextPosition{middle.line, middle.character + typed.size()};
@@ -61,7 +61,7 @@ void CheckWholeDocument(benchmark::State& state, const BenchDictionary& dictiona
     std::vector<double> times;
     for (auto _ : state) {
         const auto start = Clock::now();
-        CheckedDocument document(TextKind::Markdown, text, isFound);
+        CheckedDocument document(TextRules{TextKind::Markdown}, text, isFound);
         times.push_back(SecondsBetween(start, Clock::now()));
         benchmark::DoNotOptimize(document);
     }

@@ -51,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return IsFoundWord(word, words, personal);
     };
     FuzzedDataProvider input(data, size);
-    const TextKind kind = input.ConsumeBool() ? TextKind::Markdown : TextKind::Plain;
+    const TextRules rules{input.ConsumeBool() ? TextKind::Markdown : TextKind::Whole};
     const PositionEncoding encoding = input.ConsumeBool() ? PositionEncoding::Utf8 : PositionEncoding::Utf16;
     std::u16string text = fuzz::ConsumeTypedText(input);
-    CheckedDocument document(kind, text, isFound);
+    CheckedDocument document(rules, text, isFound);
     while (input.remaining_bytes() > 0) {
         TextPosition start{input.ConsumeIntegral<std::uint8_t>() % 16u, input.ConsumeIntegral<std::uint8_t>()};
         TextPosition end{input.ConsumeIntegral<std::uint8_t>() % 16u, input.ConsumeIntegral<std::uint8_t>()};
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // In plain text no line depends on the one before: only the lines replaced are checked.
         const auto breaks = static_cast<std::size_t>(std::count_if(
             replacement.begin(), replacement.end(), [](char16_t c) { return c == u'\n' || c == u'\r'; }));
-        if (kind == TextKind::Plain && rechecked > breaks + 2) fuzz::ReportDifference("lines checked again", text);
+        if (rules.kind == TextKind::Whole && rechecked > breaks + 2) fuzz::ReportDifference("lines checked again", text);
 
         if (document.Text().Text() != text) fuzz::ReportDifference("the edited text", text);
         const auto lines = PlainLines(text);

@@ -1,26 +1,36 @@
 #pragma once
-// Which parts of a document are prose to check. Plain text, and any language the server does
-// not know, is checked whole. In Markdown, code (spans, fenced and indented blocks), URLs,
-// autolinks, link destinations and HTML tags are left out; link texts and headings are prose.
+// Which parts of a document are prose to check, by the document's language: Markdown without
+// its markup (markdown_text.h); plain text, and any language the server does not know, whole.
 #include <string>
 #include <string_view>
 
+#include "markdown_text.h"
+
 namespace morvane {
 
-enum class TextKind { Plain, Markdown };
+enum class TextKind {
+    Whole,     // every word
+    Markdown,  // the prose of Markdown (also how a user's "prose" choice is checked)
+    Off,       // nothing
+};
 
-TextKind TextKindOfLanguage(std::string_view languageId);
+// How a document is checked.
+struct TextRules {
+    TextKind kind = TextKind::Whole;
+    bool operator==(const TextRules&) const = default;
+};
 
-// What a line inherits from the lines before it.
+// The rules for a language id, as the client names the language (LSP's languageId).
+TextRules RulesOfLanguage(std::string_view languageId);
+
+// What a line inherits from the lines before it, for the kind of text it is in.
 struct BlockState {
-    char16_t fence = 0;          // the ` or ~ of the open code fence, 0 outside one
-    std::size_t fenceLength = 0;
-    bool inParagraph = false;    // the line before was paragraph text: an indented line goes on with it
+    MarkdownState markdown;
     bool operator==(const BlockState&) const = default;
 };
 
 // Replaces what is not prose on the line (without its line end) with spaces, so that every
 // word keeps its place; returns the state the next line starts in.
-BlockState MaskLine(TextKind kind, BlockState state, std::u16string& line);
+BlockState MaskLine(const TextRules& rules, BlockState state, std::u16string& line);
 
 }  // namespace morvane

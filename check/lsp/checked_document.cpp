@@ -4,7 +4,7 @@
 
 namespace morvane {
 
-CheckedDocument::CheckedDocument(TextKind kind, std::u16string text, const IsFound& isFound) : kind_(kind) {
+CheckedDocument::CheckedDocument(TextRules rules, std::u16string text, const IsFound& isFound) : rules_(rules) {
     ReplaceAll(std::move(text), isFound);
 }
 
@@ -25,7 +25,7 @@ BlockState CheckedDocument::CheckLine(std::size_t line, BlockState state, const 
     checked.stateIn = state;
     checked.flagged.clear();
     std::u16string prose(text_.Line(line));
-    const BlockState next = MaskLine(kind_, state, prose);
+    const BlockState next = MaskLine(rules_, state, prose);
     ForEachCheckedWord(prose, isFound, [&](std::u16string_view word, bool found) {
         if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose.data()), word.size()});
     });
@@ -34,6 +34,11 @@ BlockState CheckedDocument::CheckLine(std::size_t line, BlockState state, const 
 
 void CheckedDocument::ReplaceAll(std::u16string text, const IsFound& isFound) {
     text_ = TextDocument(std::move(text));
+    CheckAgain(isFound);
+}
+
+void CheckedDocument::SetRules(TextRules rules, const IsFound& isFound) {
+    rules_ = rules;
     CheckAgain(isFound);
 }
 

@@ -25,7 +25,7 @@ class CheckedDocument {
 public:
     using IsFound = std::function<bool(std::u16string_view word)>;
 
-    CheckedDocument(TextKind kind, std::u16string text, const IsFound& isFound);
+    CheckedDocument(TextRules rules, std::u16string text, const IsFound& isFound);
 
     const TextDocument& Text() const { return text_; }
     std::vector<FlaggedWord> Flagged() const;  // in the order of the text
@@ -37,6 +37,9 @@ public:
     // Every line checked again: the text is new, or what counts as found has changed.
     void ReplaceAll(std::u16string text, const IsFound& isFound);
     void CheckAgain(const IsFound& isFound);
+    const TextRules& Rules() const { return rules_; }
+    // Every line checked again by other rules (the user chose another way to check the language).
+    void SetRules(TextRules rules, const IsFound& isFound);
 
 private:
     struct CheckedLine {
@@ -45,7 +48,7 @@ private:
     };
     BlockState CheckLine(std::size_t line, BlockState state, const IsFound& isFound);
 
-    TextKind kind_;
+    TextRules rules_;
     TextDocument text_;
     std::vector<CheckedLine> lines_;  // one for each line of the text
 };

@@ -133,11 +133,11 @@ void LanguageServer::HandleNotification(const std::string& method, const json& p
     if (method == "textDocument/didOpen") {
         const json& document = params.at("textDocument");
         const std::string& uri = document.at("uri").get_ref<const std::string&>();
-        const TextKind kind = TextKindOfLanguage(Member(document, "languageId").is_string()
+        const TextRules rules = RulesOfLanguage(Member(document, "languageId").is_string()
                                                      ? document["languageId"].get_ref<const std::string&>()
                                                      : std::string());
         const std::u16string text = Utf8ToUtf16(document.at("text").get_ref<const std::string&>());
-        OpenDocument open{CheckedDocument(kind, text, isFound_),
+        OpenDocument open{CheckedDocument(rules, text, isFound_),
                           Member(document, "version").is_number_integer()
                               ? std::optional<std::int64_t>(document["version"].get<std::int64_t>())
                               : std::nullopt};

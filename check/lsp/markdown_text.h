@@ -1,0 +1,21 @@
+#pragma once
+// Markdown's prose: code (spans, fenced and indented blocks), URLs, autolinks, link
+// destinations and HTML tags are left out; link texts and headings are prose.
+#include <cstddef>
+#include <string>
+
+namespace morvane {
+
+// What a Markdown line inherits from the lines before it.
+struct MarkdownState {
+    char16_t fence = 0;          // the ` or ~ of the open code fence, 0 outside one
+    std::size_t fenceLength = 0;
+    bool inParagraph = false;    // the line before was paragraph text: an indented line goes on with it
+    bool operator==(const MarkdownState&) const = default;
+};
+
+// Replaces what is not prose on the line (without its line end) with spaces, so that every
+// word keeps its place; returns the state the next line starts in.
+MarkdownState MaskMarkdownLine(MarkdownState state, std::u16string& line);
+
+}  // namespace morvane
