@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 fuzz::ReportDifference("a line", text);
             }
         }
-        if (document.Flagged() != CheckedDocument(kind, text, isFound).Flagged()) {
+        if (document.Flagged() != CheckedDocument(rules, text, isFound).Flagged()) {
             fuzz::ReportDifference("the flagged words", text);
         }
     }
