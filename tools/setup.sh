@@ -7,12 +7,12 @@ set -eu
 packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
   googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
-  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick fonts-dejavu-core
+  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick xterm fonts-dejavu-core
   wamerican wamerican-insane python3 zip file
   wixl msitools
   aspell aspell-en hunspell hunspell-en-us"
 # installed without their recommends, which would bring a settings tool, a mail server and more
-lean_packages="openbox emacs-nox neovim xterm"
+lean_packages="openbox emacs-nox neovim"
 
 missing=""
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
