@@ -14,7 +14,7 @@ if [ "${1:-}" != --on-display ]; then
   # Always a virtual display, so the picture does not depend on the desktop it is made on.
   exec env -u DISPLAY xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" --on-display "$build"
 fi
-build=$2
+build=$(cd "$2" && pwd)
 
 scratch=$(mktemp -d)
 xterm_pid=""
@@ -73,5 +73,5 @@ while :; do
   sleep 0.2
 done
 mkdir -p "$(dirname "$out")"
-convert "xwd:$scratch/shot.xwd" "$out"
+convert "xwd:$scratch/shot.xwd" -strip "$out"  # no time stamps: the same picture, the same file
 echo "screenshot: $out"
