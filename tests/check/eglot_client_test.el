@@ -6,6 +6,7 @@
 ;; UTF-16 columns; Emacs' columns are characters, and the sample has an emoji before a word.
 (require 'ert)
 (require 'eglot)
+(require 'python)
 
 ;; Emacs has no Markdown mode of its own, and eglot names the language after the mode.
 (unless (fboundp 'markdown-mode)
@@ -22,7 +23,7 @@
                           (cons 'transient morvane-eglot-folder))))
 (let ((command (list (getenv "MORVANE_CHECK") "--lsp"
                      "-p" (expand-file-name "personal-words" morvane-eglot-folder))))
-  (setq eglot-server-programs `((markdown-mode . ,command))))
+  (setq eglot-server-programs `((markdown-mode . ,command) (python-mode . ,command))))
 (setq eglot-sync-connect t)
 
 (defun morvane-eglot-open (name text)
@@ -105,5 +106,16 @@
             (save-buffer)
             (morvane-eglot-wait-for (cdr misspelt))))
       (morvane-eglot-shutdown))))
+
+(ert-deftest morvane-eglot-shows-a-python-files-words-only-in-its-comments-and-strings ()
+  ;; A misspelt identifier is code; a camelCase run in a comment is checked part by part.
+  (morvane-eglot-open "receiver.py" (concat "# Wait to recieve the data.\n"
+                                            "# Then recieveData runs.\n"
+                                            "def recieve_data(teh):\n"
+                                            "    \"\"\"Return teh data.\"\"\"\n"
+                                            "    return teh + \"a wrod\"\n"))
+  (unwind-protect
+      (morvane-eglot-wait-for '(("recieve" 1) ("recieve" 2) ("teh" 4) ("wrod" 5)))
+    (morvane-eglot-shutdown)))
 
 ;;; eglot_client_test.el ends here
