@@ -31,8 +31,7 @@
   (let ((file (expand-file-name name morvane-eglot-folder)))
     (write-region text nil file nil 'silent)
     (find-file file)
-    (call-interactively #'eglot)
-    (flymake-start)))
+    (call-interactively #'eglot)))
 
 (defun morvane-eglot-place (word beg end &optional text)
   "\"WORD@LINE:START-END TEXT\" for WORD between BEG and END, columns from 0."
@@ -74,7 +73,7 @@
 (defun morvane-eglot-shutdown ()
   "Shut the current buffer's server down and check its process is gone."
   (let ((server (eglot-current-server)))
-    (eglot-shutdown server)
+    (eglot-shutdown server nil 20)
     (should-not (jsonrpc-running-p server))))
 
 (defun morvane-eglot-read (name)
