@@ -12,7 +12,7 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev llvm
   wixl msitools
   aspell aspell-en hunspell hunspell-en-us"
 # installed without their recommends, which would bring a settings tool, a mail server and more
-lean_packages="openbox emacs-nox neovim"
+lean_packages="openbox emacs-nox elpa-eglot neovim"
 
 missing=""
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

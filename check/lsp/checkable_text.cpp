@@ -4,6 +4,7 @@ namespace morvane {
 
 TextRules RulesOfLanguage(std::string_view languageId) {
     if (languageId == "markdown" || languageId == "md") return {TextKind::Markdown};
+    if (const CodeSyntax* code = CodeSyntaxOfLanguage(languageId)) return {TextKind::Code, code};
     return {TextKind::Whole};
 }
 
@@ -16,6 +17,9 @@ BlockState MaskLine(const TextRules& rules, BlockState state, std::u16string& li
         break;
     case TextKind::Off:
         line.assign(line.size(), u' ');
+        break;
+    case TextKind::Code:
+        if (rules.code != nullptr) state.code = MaskCodeLine(*rules.code, state.code, line);
         break;
     }
     return state;

@@ -1,9 +1,11 @@
 #pragma once
 // Which parts of a document are prose to check, by the document's language: Markdown without
-// its markup (markdown_text.h); plain text, and any language the server does not know, whole.
+// its markup (markdown_text.h); source code's comments and strings (code_text.h); plain text,
+// and any language the server does not know, whole.
 #include <string>
 #include <string_view>
 
+#include "code_text.h"
 #include "markdown_text.h"
 
 namespace morvane {
@@ -12,11 +14,13 @@ enum class TextKind {
     Whole,     // every word
     Markdown,  // the prose of Markdown (also how a user's "prose" choice is checked)
     Off,       // nothing
+    Code,      // the comments and strings of source code, identifiers in them split into their words
 };
 
 // How a document is checked.
 struct TextRules {
     TextKind kind = TextKind::Whole;
+    const CodeSyntax* code = nullptr;  // the language's comments and strings, for Code
     bool operator==(const TextRules&) const = default;
 };
 
@@ -26,6 +30,7 @@ TextRules RulesOfLanguage(std::string_view languageId);
 // What a line inherits from the lines before it, for the kind of text it is in.
 struct BlockState {
     MarkdownState markdown;
+    CodeState code;
     bool operator==(const BlockState&) const = default;
 };
 

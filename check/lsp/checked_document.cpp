@@ -1,5 +1,6 @@
 #include "checked_document.h"
 
+#include "check/code_words.h"
 #include "check/text_words.h"
 
 namespace morvane {
@@ -26,9 +27,14 @@ BlockState CheckedDocument::CheckLine(std::size_t line, BlockState state, const 
     checked.flagged.clear();
     std::u16string prose(text_.Line(line));
     const BlockState next = MaskLine(rules_, state, prose);
-    ForEachCheckedWord(prose, isFound, [&](std::u16string_view word, bool found) {
+    auto flag = [&](std::u16string_view word, bool found) {
         if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose.data()), word.size()});
-    });
+    };
+    if (rules_.kind == TextKind::Code) {
+        ForEachCheckedCodeWord(prose, isFound, flag);  // identifiers only in code: never in prose
+    } else {
+        ForEachCheckedWord(prose, isFound, flag);
+    }
     return next;
 }
 

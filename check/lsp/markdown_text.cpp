@@ -98,23 +98,6 @@ void BlankLinkDestinations(std::u16string& line) {
     }
 }
 
-// Addresses written out: from the scheme (or www.) to the next space.
-void BlankUrls(std::u16string& line) {
-    static constexpr std::u16string_view kStarts[] = {u"https://", u"http://", u"ftp://", u"file://", u"mailto:",
-                                                      u"www."};
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (i > 0 && (IsAsciiAlpha(line[i - 1]) || line[i - 1] == u'.')) continue;
-        for (std::u16string_view start : kStarts) {
-            if (std::u16string_view(line).substr(i, start.size()) != start) continue;
-            std::size_t end = i;
-            while (end < line.size() && !IsBlank(line[end])) ++end;
-            Blank(line, i, end);
-            i = end;
-            break;
-        }
-    }
-}
-
 // A fence: up to three spaces, then three or more ` or ~ (a ` fence's info text holds no `).
 bool IsFence(std::u16string_view line, std::size_t indent, std::size_t contentStart, char16_t& fence,
              std::size_t& length) {
@@ -140,6 +123,22 @@ bool ClosesFence(std::u16string_view line, std::size_t indent, std::size_t conte
 }
 
 }  // namespace
+
+void BlankUrls(std::u16string& line) {
+    static constexpr std::u16string_view kStarts[] = {u"https://", u"http://", u"ftp://", u"file://", u"mailto:",
+                                                      u"www."};
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (i > 0 && (IsAsciiAlpha(line[i - 1]) || line[i - 1] == u'.')) continue;
+        for (std::u16string_view start : kStarts) {
+            if (std::u16string_view(line).substr(i, start.size()) != start) continue;
+            std::size_t end = i;
+            while (end < line.size() && !IsBlank(line[end])) ++end;
+            Blank(line, i, end);
+            i = end;
+            break;
+        }
+    }
+}
 
 MarkdownState MaskMarkdownLine(MarkdownState state, std::u16string& line) {
     std::size_t contentStart = 0;

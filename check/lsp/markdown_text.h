@@ -18,4 +18,8 @@ struct MarkdownState {
 // word keeps its place; returns the state the next line starts in.
 MarkdownState MaskMarkdownLine(MarkdownState state, std::u16string& line);
 
+// Blanks addresses written out: from the scheme (or www.) to the next space. Source code's
+// comments and strings take them out too.
+void BlankUrls(std::u16string& line);
+
 }  // namespace morvane

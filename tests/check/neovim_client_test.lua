@@ -1,22 +1,22 @@
 -- Neovim's own language server client driving morvane-check --lsp.
 -- Run: MORVANE_CHECK=path/to/morvane-check nvim --headless -u NONE -i NONE \
 --        -c "luafile neovim_client_test.lua"
--- Neovim's columns are bytes; the server speaks UTF-16 to it, so every line below has
--- letters of more than one byte before the word it checks.
+-- Neovim's columns are bytes; the server speaks UTF-16 to it, so the Markdown sample has
+-- letters of more than one byte, an emoji among them, before the word it checks. The sample
+-- and its misspelt words ("word line", lines from 1) are shared with eglot_client_test.el,
+-- so both clients are held to the same places.
 local check = os.getenv('MORVANE_CHECK')
+local data = vim.fn.fnamemodify(debug.getinfo(1, 'S').source:sub(2), ':h') .. '/data/'
 local dir = vim.fn.tempname()
 vim.fn.mkdir(dir, 'p')
 local personal = dir .. '/personal-words'
-local notes = {
-  '# Travel notes',
-  '',
-  'See you mañana 😀 to recieve the guests.',
-  'Type `teh` in the box, said Zwobble.',
-  '```',
-  'wrld recieve teh',
-  '```',
-}
+local notes = vim.fn.readfile(data .. 'lsp-notes.md')
 vim.fn.writefile(notes, dir .. '/notes.md')
+local notes_misspelt = {}
+for _, pair in ipairs(vim.fn.readfile(data .. 'lsp-notes-misspelt.txt')) do
+  local word, line = pair:match('^(%S+) (%d+)$')
+  table.insert(notes_misspelt, { word, tonumber(line) - 1 })
+end
 vim.fn.writefile({ 'Zwobble again, and a wrod.' }, dir .. '/other.txt')
 
 local function wait_for(what, condition, describe)
@@ -86,7 +86,7 @@ local function run()
   vim.lsp.buf_attach_client(other_buf, client)
 
   -- After an accented word and an emoji; neither the code span nor the fenced block.
-  expect_shown('notes.md', notes_buf, { { 'recieve', 2 }, { 'Zwobble', 3 } })
+  expect_shown('notes.md', notes_buf, notes_misspelt)
   expect_shown('other.txt', other_buf, { { 'Zwobble', 0 }, { 'wrod', 0 } })
 
   -- The quick fixes are the check window's list, best first; the first one replaces the word.
