@@ -4,6 +4,13 @@ namespace morvane {
 
 TextRules RulesOfLanguage(std::string_view languageId) {
     if (languageId == "markdown" || languageId == "md") return {TextKind::Markdown};
+    // As editors name TeX's kinds: LSP's ids, Vim's file types and Emacs' modes (AUCTeX's too).
+    for (std::string_view tex : {"latex", "LaTeX", "tex", "TeX", "plaintex", "plain-tex", "context", "ConTeXt",
+                                 "doctex", "docTeX"}) {
+        if (languageId == tex) return {TextKind::Latex};
+    }
+    // A bibliography is keys, field names, names and addresses: its titles alone are prose.
+    if (languageId == "bibtex" || languageId == "bib") return {TextKind::Off};
     return {TextKind::Whole};
 }
 
@@ -16,6 +23,9 @@ BlockState MaskLine(const TextRules& rules, BlockState state, std::u16string& li
         break;
     case TextKind::Off:
         line.assign(line.size(), u' ');
+        break;
+    case TextKind::Latex:
+        state.latex = MaskLatexLine(state.latex, line);
         break;
     }
     return state;

@@ -1,9 +1,11 @@
 #pragma once
 // Which parts of a document are prose to check, by the document's language: Markdown without
-// its markup (markdown_text.h); plain text, and any language the server does not know, whole.
+// its markup (markdown_text.h); LaTeX without its commands, math and verbatim text
+// (latex_text.h); plain text, and any language the server does not know, whole.
 #include <string>
 #include <string_view>
 
+#include "latex_text.h"
 #include "markdown_text.h"
 
 namespace morvane {
@@ -12,6 +14,7 @@ enum class TextKind {
     Whole,     // every word
     Markdown,  // the prose of Markdown (also how a user's "prose" choice is checked)
     Off,       // nothing
+    Latex,     // the prose of LaTeX
 };
 
 // How a document is checked.
@@ -26,6 +29,7 @@ TextRules RulesOfLanguage(std::string_view languageId);
 // What a line inherits from the lines before it, for the kind of text it is in.
 struct BlockState {
     MarkdownState markdown;
+    LatexState latex;
     bool operator==(const BlockState&) const = default;
 };
 
