@@ -9,7 +9,8 @@ TextRules RulesOfLanguage(std::string_view languageId) {
                                  "doctex", "docTeX"}) {
         if (languageId == tex) return {TextKind::Latex};
     }
-    // A bibliography is keys, field names, names and addresses: its titles alone are prose.
+    // A bibliography is mostly keys, field names, people's names and addresses: checked whole,
+    // its flags would be false ones.
     if (languageId == "bibtex" || languageId == "bib") return {TextKind::Off};
     return {TextKind::Whole};
 }
