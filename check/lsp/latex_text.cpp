@@ -323,26 +323,27 @@ private:
         if (closes) state_ = {};
     }
 
+    // Whether the open environment's name and a } stand at i.
+    bool OpenEnvironmentNameAt(std::size_t i) const {
+        const std::u16string_view name = kEnvironments[state_.environment].name;
+        const std::u16string_view rest = std::u16string_view(line_).substr(std::min(i, line_.size()));
+        return rest.starts_with(name) && rest.substr(name.size()).starts_with(u'}');
+    }
+
     // The end of {name} from i when name is the open environment's, else 0.
     std::size_t EndOfEnvironment(std::size_t i) const {
-        const std::u16string_view name = kEnvironments[state_.environment].name;
         i = SkipBlanks(i);
-        if (i >= line_.size() || line_[i] != u'{' || std::u16string_view(line_).substr(i + 1, name.size()) != name ||
-            i + 1 + name.size() >= line_.size() || line_[i + 1 + name.size()] != u'}') {
-            return 0;
-        }
-        return i + name.size() + 2;
+        if (i >= line_.size() || line_[i] != u'{' || !OpenEnvironmentNameAt(i + 1)) return 0;
+        return i + kEnvironments[state_.environment].name.size() + 2;
     }
 
     void Verbatim() {
-        const std::u16string_view name = kEnvironments[state_.environment].name;
         for (std::size_t end = line_.find(u"\\end{", at_); end != std::u16string::npos;
              end = line_.find(u"\\end{", end + 1)) {
-            const std::size_t after = end + 5 + name.size();
-            if (std::u16string_view(line_).substr(end + 5, name.size()) == name && after < line_.size() &&
-                line_[after] == u'}') {
-                Blank(at_, after + 1);
-                at_ = after + 1;
+            if (OpenEnvironmentNameAt(end + 5)) {
+                const std::size_t after = end + 5 + kEnvironments[state_.environment].name.size() + 1;
+                Blank(at_, after);
+                at_ = after;
                 state_ = {};
                 return;
             }

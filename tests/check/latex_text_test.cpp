@@ -71,7 +71,7 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
          u"caf\\'e na\\\"{\\i}ve Stra\\ss e \\'etude \\c{c}a \\v Sbda hy\\-phen xyz \\\"uber-bda s\\o{} xyz "
          u"d\\'ej\\`a-bda l'\\'ecole xyz \\^{}xyz"},
         {"escaped characters and spacing commands part words as spaces do",
-         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz"},
+         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $bda \\\nbda$ xyz\\"},
     };
     for (const auto& [what, text] : cases) {
         const CheckedDocument document(TextRules{TextKind::Latex}, text, kFoundAreKnown);
