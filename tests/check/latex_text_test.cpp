@@ -1,5 +1,6 @@
 // LaTeX's prose as the language server checks it: in each text, "xyz" stands where prose is
-// and must be flagged, every other word stands where prose is not, and none of it may be.
+// and must be flagged; every other word, but for the few found ones, stands where prose is not
+// and must not be.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,33 +46,34 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
     } cases[] = {
         {"commands' names are left out, their text arguments are prose",
          u"\\section*{xyz} \\emph{xyz} \\textbf{a xyz}\\footnote{xyz} \\item[xyz] \\LaTeX\\ xyz \\caption[xyz]{xyz}"},
-        {"comments are checked, \\% is no comment", u"50\\% xyz % xyz \\emph{xyz} $bda$ and 100\\%\nxyz %% xyz"},
-        {"math is left out", u"$bda$ xyz \\(bda\\) xyz $$bda$$ xyz \\[bda\\] xyz \\$ xyz $bda \\$ bda$ xyz"},
+        {"comments are checked, \\% is no comment", u"50\\% xyz % xyz \\emph{xyz} $qqq$ and 100\\%\nxyz %% xyz"},
+        {"math is left out", u"$qqq$ xyz \\(qqq\\) xyz $$qqq$$ xyz \\[qqq\\] xyz \\$ xyz $qqq \\$ qqq$ xyz"},
         {"math over lines, and its environments, starred too; a comment in math is still checked",
-         u"\\begin{equation*}\nbda\n\\end{equation*} xyz \\begin{align} bda \\\\ bda \\end{align} xyz\n"
-         u"$$ bda\nbda $$ xyz \\[ bda % xyz\nbda \\end{bda} \\] xyz \\begin{gather}\\text{bda}\n\\end {gather} xyz"},
-        {"a blank line ends math left open", u"$ bda\n\t\nxyz \\[ bda\n\nxyz"},
+         u"\\begin{equation*}\nqqq\n\\end{equation*} xyz \\begin{align} qqq \\\\ qqq \\end{align} xyz\n"
+         u"$$ qqq\nqqq $$ xyz \\[ qqq % xyz\nqqq \\end{qqq} \\] xyz \\begin{gather}\\text{qqq}\n\\end {gather} xyz"},
+        {"a blank line ends math left open", u"$ qqq\n\t\nxyz \\[ qqq\n\nxyz"},
         {"arguments that are not prose are left out, with their options",
-         u"\\label{bda} \\ref{bda} \\eqref{bda} \\cite[bda]{bda} \\parencite{bda} xyz \\citeauthor*{bda} "
-         u"\\usepackage[bda]{bda} \\documentclass[bda,bda]{bda} \\includegraphics[width=bda]{bda} xyz\n"
-         u"\\href{https://bda.org/a%20b}{xyz} \\url{bda} \\textcolor{bda}{xyz} \\hspace*{bda} xyz \\\\[bda] xyz\n"
-         u"\\input{bda} \\bibliography{bda} \\pagestyle {bda} \\vspace{bda} xyz \\newtheorem{bda}{xyz} "
-         u"\\definecolor{bda}{bda}{bda} xyz"},
+         u"\\label{qqq} \\ref{qqq} \\eqref{qqq} \\cite[qqq]{qqq} \\parencite{qqq} xyz \\citeauthor*{qqq} "
+         u"\\usepackage[qqq]{qqq} \\documentclass[qqq,qqq]{qqq} \\includegraphics[width=qqq]{qqq} xyz\n"
+         u"\\href{https://qqq.org/a%20b}{xyz} \\url{qqq} \\textcolor{qqq}{xyz} \\hspace*{qqq} xyz \\\\[qqq] xyz\n"
+         u"\\input{qqq} \\bibliography{qqq} \\pagestyle {qqq} \\vspace{qqq} xyz \\newtheorem{qqq}{xyz} "
+         u"\\definecolor{qqq}{qqq}{qqq} xyz"},
         {"definitions are left out, over lines too",
-         u"\\newcommand{\\bda}[1][bda]{bda {bda} % bda\nbda} xyz \\def\\bda#1{bda} xyz \\renewcommand\\bda{bda} xyz\n"
-         u"\\newenvironment{bda}{bda}{bda} xyz \\newcommand{\\bda}{bda\n\nxyz"},
+         u"\\newcommand{\\qqq}[1][qqq]{qqq {qqq} % qqq\nqqq} xyz \\def\\qqq#1{qqq} xyz \\renewcommand\\qqq{qqq} xyz\n"
+         u"\\newenvironment{qqq}{qqq}{qqq} xyz \\newcommand{\\qqq}{qqq\n\nxyz"},
         {"environments' names, options and column specifications are left out",
-         u"\\begin{figure}[bda] xyz \\end{figure} \\begin{tabular}[bda]{bda} xyz \\end{tabular}\n"
-         u"\\begin{theorem}[xyz] xyz \\end{theorem} \\begin{minipage}{bda} xyz \\begin{bda} \\end{bda}"},
+         u"\\begin{figure}[qqq] xyz \\end{figure} \\begin{tabular}[qqq]{qqq} xyz \\end{tabular}\n"
+         u"\\begin{theorem}[xyz] xyz \\end{theorem} \\begin{minipage}{qqq} xyz \\begin{qqq} \\end{qqq} "
+         u"\\begin xyz \\emph{xyz}"},
         {"verbatim is left out, over lines too",
-         u"\\begin{verbatim} bda\nbda \\end{itemize} $ bda % bda\n\\end{verbatim} xyz \\verb|bda| xyz \\verb*+bda+ "
-         u"xyz \\lstinline{bda} \\mintinline{bda}{bda} xyz\n\\begin{lstlisting}[bda]\n% bda\n\n\\end{lstlisting} "
-         u"xyz \\begin{comment} bda \\end{comment} xyz"},
+         u"\\begin{verbatim} qqq\nqqq \\end{itemize} $ qqq % qqq\n\\end{verbatim} xyz \\verb|qqq| xyz \\verb*+qqq+ "
+         u"xyz \\lstinline{qqq} \\mintinline{qqq}{qqq} xyz\n\\begin{lstlisting}[qqq]\n% qqq\n\n\\end{lstlisting} "
+         u"xyz \\begin{comment} qqq \\end{comment} xyz"},
         {"a word with an accent command or a hyphenation point in it is left out whole, never as halves",
-         u"caf\\'e na\\\"{\\i}ve Stra\\ss e \\'etude \\c{c}a \\v Sbda hy\\-phen xyz \\\"uber-bda s\\o{} xyz "
-         u"d\\'ej\\`a-bda l'\\'ecole xyz \\^{}xyz"},
+         u"caf\\'e na\\\"{\\i}ve Stra\\ss e \\'etude \\c{c}a \\v Sqqq hy\\-phen xyz \\\"uber-qqq s\\o{} xyz "
+         u"d\\'ej\\`a-qqq l'\\'ecole xyz \\^{}xyz"},
         {"escaped characters and spacing commands part words as spaces do",
-         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $bda \\\nbda$ xyz\\"},
+         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $qqq \\\nqqq$ xyz\\"},
     };
     for (const auto& [what, text] : cases) {
         const CheckedDocument document(TextRules{TextKind::Latex}, text, kFoundAreKnown);
@@ -80,7 +82,7 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
 }
 
 TEST(LatexTextTest, AnEditThatOpensOrClosesMathOrVerbatimChecksTheLinesAfterItAgain) {
-    const std::u16string text = u"xyz\nbda = 1\nxyz\n";
+    const std::u16string text = u"xyz\nqqq = 1\nxyz\n";
     CheckedDocument document(TextRules{TextKind::Latex}, text, kFoundAreKnown);
     const struct {
         TextPosition start, end;
@@ -93,7 +95,7 @@ TEST(LatexTextTest, AnEditThatOpensOrClosesMathOrVerbatimChecksTheLinesAfterItAg
         {{2, 3}, {2, 3}, u"\\end{verbatim}", {"0:0 xyz"}},              // closed after the last xyz
         {{2, 0}, {2, 0}, u"\\end{verbatim}", {"0:0 xyz", "2:14 xyz"}},  // closed before it
         {{0, 3}, {0, 20}, u"", {"0:0 xyz", "2:14 xyz"}},                // not opened
-        {{1, 0}, {1, 1}, u"", {"0:0 xyz", "1:0 bda"}},                  // math opened at the line's end
+        {{1, 0}, {1, 1}, u"", {"0:0 xyz", "1:0 qqq"}},                  // math opened at the line's end
     };
     for (const auto& edit : edits) {
         document.Edit(edit.start, edit.end, PositionEncoding::Utf16, edit.replacement, kFoundAreKnown);
