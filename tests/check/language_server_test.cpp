@@ -373,7 +373,7 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
 TEST_F(LanguageServerTest, TheLanguagesSettingChangesHowDocumentsAreCheckedAndRepublishesOnlyThose) {
     std::string input = Initialize({}, {{"languages", {{"off", {"markdown"}}}}}) +
                         Open("file:///a.md", "xyz `bda`", "markdown") + Open("file:///b.txt", "xyz");
-    for (const json& settings : json::parse(R"([{"languages": {"whole": ["markdown"]}},
+    for (const json& settings : json::parse(R"([{"languages": {"whole": ["markdown", "markdown"]}},
             {"morvane": {"languages": {"whole": ["markdown", "yaml"], "off": ["markdown"]}}},
             {"languages": {"prose": "markdown"}}, {"languages": {"loud": []}}, {"languages": ["markdown"]},
             {"languages": {"off": ["plaintext"], "prose": [1]}}, {"languages": {"off": ["plaintext"]}}])")) {
