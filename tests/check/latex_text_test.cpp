@@ -61,7 +61,7 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
         {"definitions are left out, over lines too",
          u"\\newcommand{\\qqq}[1][qqq]{qqq {qqq} % qqq\nqqq} xyz \\def\\qqq#1{qqq} xyz \\renewcommand\\qqq{qqq} xyz\n"
          u"\\newenvironment{qqq}{qqq}{qqq} xyz \\newcommand{\\qqq}{qqq\n\nxyz"},
-        {"environments' names, options and column specifications are left out",
+        {"environments' names, options and column layouts are left out",
          u"\\begin{figure}[qqq] xyz \\end{figure} \\begin{tabular}[qqq]{qqq} xyz \\end{tabular}\n"
          u"\\begin{theorem}[xyz] xyz \\end{theorem} \\begin{minipage}{qqq} xyz \\begin{qqq} \\end{qqq} "
          u"\\begin xyz \\emph{xyz}"},
