@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return IsFoundWord(word, words, personal);
     };
     FuzzedDataProvider input(data, size);
-    const TextRules rules{input.ConsumeBool() ? TextKind::Markdown : TextKind::Whole};
+    const TextRules rules{input.PickValueInArray({TextKind::Whole, TextKind::Markdown, TextKind::Latex})};
     const PositionEncoding encoding = input.ConsumeBool() ? PositionEncoding::Utf8 : PositionEncoding::Utf16;
     std::u16string text = fuzz::ConsumeTypedText(input);
     CheckedDocument document(rules, text, isFound);

@@ -1,11 +1,13 @@
 #pragma once
 // Which parts of a document are prose to check, by the document's language: Markdown without
-// its markup (markdown_text.h); source code's comments and strings (code_text.h); plain text,
-// and any language the server does not know, whole.
+// its markup (markdown_text.h); source code's comments and strings (code_text.h); LaTeX
+// without its commands, math and verbatim text (latex_text.h); plain text, and any language
+// the server does not know, whole.
 #include <string>
 #include <string_view>
 
 #include "code_text.h"
+#include "latex_text.h"
 #include "markdown_text.h"
 
 namespace morvane {
@@ -15,6 +17,7 @@ enum class TextKind {
     Markdown,  // the prose of Markdown (also how a user's "prose" choice is checked)
     Off,       // nothing
     Code,      // the comments and strings of source code, identifiers in them split into their words
+    Latex,     // the prose of LaTeX
 };
 
 // How a document is checked.
@@ -31,6 +34,7 @@ TextRules RulesOfLanguage(std::string_view languageId);
 struct BlockState {
     MarkdownState markdown;
     CodeState code;
+    LatexState latex;
     bool operator==(const BlockState&) const = default;
 };
 

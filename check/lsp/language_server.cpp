@@ -133,14 +133,14 @@ void LanguageServer::HandleNotification(const std::string& method, const json& p
     if (method == "textDocument/didOpen") {
         const json& document = params.at("textDocument");
         const std::string& uri = document.at("uri").get_ref<const std::string&>();
-        const TextRules rules = RulesOfLanguage(Member(document, "languageId").is_string()
-                                                     ? document["languageId"].get_ref<const std::string&>()
-                                                     : std::string());
+        std::string languageId = Member(document, "languageId").is_string() ? document["languageId"].get<std::string>()
+                                                                             : std::string();
         const std::u16string text = Utf8ToUtf16(document.at("text").get_ref<const std::string&>());
-        OpenDocument open{CheckedDocument(rules, text, isFound_),
+        OpenDocument open{CheckedDocument(ChosenRules(languageId, languages_), text, isFound_),
                           Member(document, "version").is_number_integer()
                               ? std::optional<std::int64_t>(document["version"].get<std::int64_t>())
-                              : std::nullopt};
+                              : std::nullopt,
+                          std::move(languageId)};
         const auto placed = documents_.insert_or_assign(uri, std::move(open)).first;
         Publish(uri, placed->second);
     } else if (method == "textDocument/didChange") {
@@ -301,6 +301,8 @@ void LanguageServer::ApplySettings(const json& settings) {
     SettingsUpdate update = ReadSettings(settings);
     if (update.limit) setup_.limit = *update.limit;
     bool checkAgain = false, publishAgain = false;
+    const std::vector<std::string> rulesChanged =
+        update.languages ? ChooseLanguages(std::move(*update.languages)) : std::vector<std::string>();
     if (update.severity && *update.severity != severity_) {
         severity_ = *update.severity;
         publishAgain = true;
@@ -338,7 +340,21 @@ void LanguageServer::ApplySettings(const json& settings) {
         CheckAllAgain();
     } else if (publishAgain) {
         for (const auto& [uri, document] : documents_) Publish(uri, document);
+    } else {
+        for (const std::string& uri : rulesChanged) Publish(uri, documents_.at(uri));
     }
+}
+
+std::vector<std::string> LanguageServer::ChooseLanguages(LanguageChoices choices) {
+    languages_ = std::move(choices);
+    std::vector<std::string> changed;
+    for (auto& [uri, document] : documents_) {
+        const TextRules rules = ChosenRules(document.languageId, languages_);
+        if (rules == document.checked.Rules()) continue;
+        document.checked.SetRules(rules, isFound_);
+        changed.push_back(uri);
+    }
+    return changed;
 }
 
 void LanguageServer::ShowMessage(int type, const std::string& text) {

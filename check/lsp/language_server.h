@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 
 #include "check/lsp/checked_document.h"
+#include "check/lsp/server_settings.h"
 #include "check/personal_words.h"
 #include "engine/dictionary.h"
 
@@ -46,6 +47,7 @@ private:
     struct OpenDocument {
         CheckedDocument checked;
         std::optional<std::int64_t> version;
+        std::string languageId;  // as it was opened: the user's choices may change its rules
     };
 
     void HandleRequest(const std::string& method, const nlohmann::json& id, const nlohmann::json& params);
@@ -55,6 +57,7 @@ private:
     std::string ExecuteCommand(const nlohmann::json& params);  // what is wrong with it, or the empty text
     void ChangeDocument(const nlohmann::json& params);
     void ApplySettings(const nlohmann::json& settings);
+    std::vector<std::string> ChooseLanguages(LanguageChoices choices);  // the documents whose rules changed
 
     void Publish(const std::string& uri, const OpenDocument& document);
     void CheckAllAgain();
@@ -71,6 +74,7 @@ private:
     CheckedDocument::IsFound isFound_;
     PositionEncoding encoding_ = PositionEncoding::Utf16;
     int severity_ = 3;  // Information
+    LanguageChoices languages_;
     bool initialized_ = false;
     bool shutDown_ = false;
     bool exitRequested_ = false;

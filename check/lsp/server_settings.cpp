@@ -1,5 +1,8 @@
 #include "server_settings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <nlohmann/json.hpp>
 
 #include "engine/spelling.h"
@@ -35,7 +38,32 @@ std::optional<std::u16string> ReadPath(const json& value) {
     return Utf8ToUtf16(value.get_ref<const std::string&>());
 }
 
+// {"whole": [ids], "prose": [ids], "off": [ids]}, each list there or not; an id in two lists
+// is refused, as neither choice would be plainly the user's.
+std::optional<LanguageChoices> ReadLanguages(const json& value) {
+    if (!value.is_object()) return std::nullopt;
+    static constexpr std::pair<const char*, TextKind> kLists[] = {
+        {"whole", TextKind::Whole}, {"prose", TextKind::Markdown}, {"off", TextKind::Off}};
+    LanguageChoices choices;
+    for (const auto& list : value.items()) {
+        const auto kind = std::find_if(std::begin(kLists), std::end(kLists),
+                                       [&](const auto& known) { return list.key() == known.first; });
+        if (kind == std::end(kLists) || !list.value().is_array()) return std::nullopt;
+        for (const json& id : list.value()) {
+            if (!id.is_string()) return std::nullopt;
+            const auto [chosen, added] = choices.emplace(id.get<std::string>(), kind->second);
+            if (!added && chosen->second != kind->second) return std::nullopt;
+        }
+    }
+    return choices;
+}
+
 }  // namespace
+
+TextRules ChosenRules(std::string_view languageId, const LanguageChoices& choices) {
+    const auto chosen = choices.find(languageId);
+    return chosen == choices.end() ? RulesOfLanguage(languageId) : TextRules{chosen->second};
+}
 
 SettingsUpdate ReadSettings(const json& settings) {
     SettingsUpdate update;
@@ -55,6 +83,8 @@ SettingsUpdate ReadSettings(const json& settings) {
     read("dictionary", update.dictionary, ReadPath, "the path of a dictionary file");
     read("personalWordList", update.personalWordList, ReadPath, "the path of a word list file");
     read("severity", update.severity, ReadSeverity, "\"error\", \"warning\", \"information\" or \"hint\"");
+    read("languages", update.languages, ReadLanguages,
+         "an object of lists of language ids, \"whole\", \"prose\" and \"off\", each id in one of them");
     return update;
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "check/check_command.h"
+#include "check/lsp/server_settings.h"
 #include "engine/utf8.h"
 #include "engine_fixtures.h"
 
@@ -367,6 +368,37 @@ TEST_F(LanguageServerTest, SettingsChangeTheCheckAndABadValueIsToldAndIgnored) {
     EXPECT_EQ(Published("file:///a"),
               json::parse("[[[0, 0, 3], [0, 4, 7]], [[0, 0, 3]], [], [[0, 4, 7]], [[0, 4, 7]]]"));
     EXPECT_EQ(seen, json({3, 1, 0, 1, 4})) << "the severities";
+}
+
+TEST_F(LanguageServerTest, TheLanguagesSettingChangesHowDocumentsAreCheckedAndRepublishesOnlyThose) {
+    std::string input = Initialize({}, {{"languages", {{"off", {"markdown"}}}}}) +
+                        Open("file:///a.md", "xyz `bda`", "markdown") + Open("file:///b.txt", "xyz");
+    for (const json& settings : json::parse(R"([{"languages": {"whole": ["markdown", "markdown"]}},
+            {"morvane": {"languages": {"whole": ["markdown", "yaml"], "off": ["markdown"]}}},
+            {"languages": {"prose": "markdown"}}, {"languages": {"loud": []}}, {"languages": ["markdown"]},
+            {"languages": {"off": ["plaintext"], "prose": [1]}}, {"languages": {"off": ["plaintext"]}}])")) {
+        input += Notification("workspace/didChangeConfiguration", {{"settings", settings}});
+    }
+    EXPECT_EQ(Serve(input + kShutdownAndExit), 0);
+    // Off, then whole; each setting replaces the one before, so Markdown goes back to its own rules.
+    EXPECT_EQ(Published("file:///a.md"), json::parse("[[], [[0, 0, 3], [0, 5, 8]], [[0, 0, 3]]]"));
+    EXPECT_EQ(Published("file:///b.txt"), json::parse("[[[0, 0, 3]], []]"));
+    const std::vector<json> shown = Sent("window/showMessage");
+    EXPECT_EQ(shown.size(), 5u);
+    for (const json& message : shown) {
+        EXPECT_NE(message["message"].get<std::string>().find("the setting languages must be"), std::string::npos)
+            << message;
+    }
+}
+
+TEST(LanguageChoicesTest, AChoiceTakesTheLanguageIdAsItIsAndLeavesOthersTheirOwnRules) {
+    const LanguageChoices choices = {
+        {"markdown", TextKind::Off}, {"yaml", TextKind::Markdown}, {"latex", TextKind::Whole}};
+    const std::pair<const char*, TextKind> cases[] = {
+        {"markdown", TextKind::Off}, {"yaml", TextKind::Markdown}, {"latex", TextKind::Whole},
+        {"md", TextKind::Markdown},  {"tex", TextKind::Latex},     {"LaTeX", TextKind::Latex},
+        {"Markdown", TextKind::Whole}, {"bibtex", TextKind::Off},  {"", TextKind::Whole}};
+    for (const auto& [id, kind] : cases) EXPECT_EQ(ChosenRules(id, choices).kind, kind) << id;
 }
 
 }  // namespace
