@@ -76,6 +76,8 @@ const CodeSpan kCSharpSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Mu
                                  MultiLine(Literal("@\"", "\"")), MultiLine(Raw("\"\"\"", "\"\"\"")), Quoted("\"")};
 const CodeSpan kJavaSpans[] = {LineComment("//"), BlockComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
                                Quoted("\"")};
+const CodeSpan kGroovySpans[] = {LineComment("//"), BlockComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
+                                 MultiLine(Quoted("'''")), Quoted("\""), Quoted("'")};
 const CodeSpan kKotlinSpans[] = {LineComment("//"), NestedComment("/*", "*/"),
                                  Interpolating(MultiLine(Raw("\"\"\"", "\"\"\""))), Interpolating(Quoted("\""))};
 const CodeSpan kSwiftSpans[] = {LineComment("//"), NestedComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
@@ -154,6 +156,7 @@ const CodeSyntax kC = Syntax(kCSpans, kCharLiterals);
 const CodeSyntax kCpp = Syntax(kCppSpans, kCharLiterals, "uUL8");
 const CodeSyntax kCSharp = Syntax(kCSharpSpans, kCharLiterals, "$");
 const CodeSyntax kJava = Syntax(kJavaSpans, kCharLiterals);
+const CodeSyntax kGroovy = Syntax(kGroovySpans);
 const CodeSyntax kKotlin = Syntax(kKotlinSpans, kCharLiterals);
 const CodeSyntax kSwift = Syntax(kSwiftSpans);
 const CodeSyntax kScala = Syntax(kScalaSpans, kCharLiterals);
@@ -200,7 +203,8 @@ const Language kLanguages[] = {
     {"c objc objective-c", kC},
     {"cpp c++ cuda cuda-cpp objcpp objective-cpp arduino", kCpp},
     {"csharp", kCSharp},
-    {"java groovy", kJava},
+    {"java", kJava},
+    {"groovy gradle jenkinsfile", kGroovy},
     {"kotlin", kKotlin},
     {"swift", kSwift},
     {"scala", kScala},

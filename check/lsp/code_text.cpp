@@ -114,7 +114,7 @@ private:
                    syntax_.stringPrefixes.find(static_cast<char>(text_[quote])) != std::string_view::npos) {
                 ++quote;
             }
-            if (quote > i_ && TryOpen(i_, quote, true)) return;
+            if (quote > i_ && quote < text_.size() && TryOpen(i_, quote, true)) return;
         }
         if (syntax_.markup && text_[i_] == u'&') return SkipEntity();
         if (!syntax_.markup) line_[i_] = u' ';
@@ -205,8 +205,9 @@ private:
         std::size_t end = std::min(i_ + 2, text_.size());
         if (end == i_ + 2 && text_[i_] == u'\\') {
             const char16_t letter = text_[i_ + 1];
-            if (letter == u'x' || letter == u'u' || letter == u'U') {
-                for (std::size_t digits = 0; end < text_.size() && digits < 8 && IsHexDigit(text_[end]); ++digits) ++end;
+            const std::size_t digits = letter == u'x' ? 2 : letter == u'u' ? 4 : letter == u'U' ? 8 : 0;
+            for (const std::size_t last = end + digits; end < std::min(last, text_.size()) && IsHexDigit(text_[end]);) {
+                ++end;
             }
             if ((letter == u'u' || letter == u'N') && end < text_.size() && text_[end] == u'{') {
                 const std::size_t close = text_.substr(0, end + kLongestEscapeName).find(u'}', end);
