@@ -68,6 +68,9 @@ constexpr CodeSpan Interpolating(CodeSpan span) {
     return span;
 }
 
+// #!/usr/bin/env python3: the program a script runs with, not a comment.
+const CodeSpan kShebang = AtLineStart(Hidden("#!", ""));
+
 const CodeSpan kCSpans[] = {Hidden("#include", ""), Hidden("#import", ""), LineComment("//"),
                             BlockComment("/*", "*/"), Quoted("\"")};
 const CodeSpan kCppSpans[] = {Hidden("#include", ""), Hidden("#import", ""), LineComment("//"),
@@ -97,13 +100,14 @@ const CodeSpan kPhpSpans[] = {LineComment("//"), LineComment("#"), BlockComment(
 const CodeSpan kCssSpans[] = {BlockComment("/*", "*/"), Quoted("\""), Quoted("'")};
 const CodeSpan kScssSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Quoted("\""), Quoted("'")};
 const CodeSpan kJsonSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Quoted("\"")};
-const CodeSpan kPythonSpans[] = {LineComment("#"), MultiLine(Quoted("\"\"\"")), MultiLine(Quoted("'''")),
+const CodeSpan kPythonSpans[] = {kShebang, LineComment("#"), MultiLine(Quoted("\"\"\"")), MultiLine(Quoted("'''")),
                                  Quoted("\""), Quoted("'")};
-const CodeSpan kShellSpans[] = {LineComment("#"), Quoted("\""), Raw("'", "'")};
-const CodeSpan kHashSpans[] = {LineComment("#"), Quoted("\""), Quoted("'")};  // R, Elixir's, ...
-const CodeSpan kRubySpans[] = {AtLineStart(BlockComment("=begin", "=end")), LineComment("#"), Quoted("\""),
+const CodeSpan kShellSpans[] = {kShebang, LineComment("#"), Quoted("\""), Raw("'", "'")};
+const CodeSpan kHashSpans[] = {kShebang, LineComment("#"), Quoted("\""), Quoted("'")};  // R, Elixir's, ...
+const CodeSpan kRubySpans[] = {kShebang, AtLineStart(BlockComment("=begin", "=end")), LineComment("#"), Quoted("\""),
                                Quoted("'")};
-const CodeSpan kPerlSpans[] = {AtLineStart(BlockComment("=pod", "=cut")), AtLineStart(BlockComment("=head", "=cut")),
+const CodeSpan kPerlSpans[] = {kShebang, AtLineStart(BlockComment("=pod", "=cut")),
+                               AtLineStart(BlockComment("=head", "=cut")),
                                LineComment("#"), Quoted("\""), Quoted("'")};
 const CodeSpan kPowerShellSpans[] = {BlockComment("<#", "#>"), LineComment("#"),
                                      MultiLine(Escaped(Raw("@\"", "\"@"), '`')),

@@ -127,7 +127,8 @@ private:
             const CodeSpan& span = syntax_.spans[index];
             if (prefixed && span.kind != SpanKind::String) continue;
             if (IsAsciiLetter(text_[marker]) && !prefixed && !IsWordStart(text_, marker)) continue;
-            if (span.kind == SpanKind::Comment && syntax_.commentAtWordStart && !IsCommandStart(text_, marker)) continue;
+            const bool comment = span.kind == SpanKind::Comment;
+            if (comment && syntax_.commentAtWordStart && !IsCommandStart(text_, marker)) continue;
             const Opening opening = MatchOpen(span, text_, marker);
             if (opening.length == 0) continue;
             bool raw = false;

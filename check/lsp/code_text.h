@@ -41,7 +41,7 @@ struct CodeSpan {
 struct CodeSyntax {
     std::span<const CodeSpan> spans;
     bool markup = false;              // the text outside the spans is prose (HTML, XML)
-    bool commentAtWordStart = false;  // a comment opens only at the line's start or after a blank, ;, |, & or ( (shell's #)
+    bool commentAtWordStart = false;  // a comment opens only first or after a blank, ;, |, & or ( (shell's #)
     bool charLiterals = false;        // 'a' and '\n' are characters, not strings; a lone ' is not a quote
     std::string_view stringPrefixes;  // letters that may stand before a string's quote (Python's rb"...")
     std::string_view rawPrefixes;     // those of them that turn the escapes off
