@@ -1,6 +1,7 @@
 #pragma once
 // The prose of source code: the words of its comments and string literals, found by the
-// language's markers (a row of the table in code_languages.cpp), everything else blanked.
+// language's markers (a row of the table in code_languages.cpp), everything else blanked,
+// and the addresses written out in them too.
 // Markup languages (HTML, XML) are the other way round: the text between the tags is prose,
 // the tags are blanked, and comments are prose too.
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace morvane {
 enum class SpanKind : std::uint8_t {
     Comment,  // prose
     String,   // prose, with the escapes blanked
-    Hidden,   // not prose: a tag of markup, a script or style element in it
+    Hidden,   // not prose: a tag of markup, a script or style element, an #include line
 };
 
 // One kind of comment or string, from its opening marker to its closing one. Markers are
