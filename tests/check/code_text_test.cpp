@@ -49,11 +49,11 @@ TEST(CodeTextTest, OnlyTheWordsOfCommentsAndStringsAreKept) {
          "#include \"kappa.h\"",
          "alpha|beta|gamma|delta|epsilon|zeta|eta|theta"},
         {"python",
-         "x = r'\\nlambda' + f\"mu {nu}\" + U'\\u00e9cafe\\x41tau' # xi \"omicron\"\n"
+         "x = r'\\nlambda' + U'\\u00e9cafe\\x41tau' + f\"mu {nu}\" # xi \"omicron\"\n"
          "def f():\n"
          "    \"\"\"pi\n"
          "    rho\"\"\" + 'sigma' + \"\\N{BULLET}chi\"",
-         "nlambda|mu|nu|cafe|tau|xi|omicron|pi|rho|sigma|chi"},
+         "nlambda|cafe|tau|mu|nu|xi|omicron|pi|rho|sigma|chi"},
         {"javascript", "const s = `upsilon ${phi + {chi}} psi\nomega` + 'a\\'b' // end", "upsilon|psi|omega|a|b|end"},
         {"go", "import \"fmt\"\ns := `alpha\nbeta` + 'c' // gamma", "alpha|beta|gamma"},
         {"rust", "let s = br#\"alpha \"beta\"#; fn f<'a>(x: &'a str) /* gamma /* delta */ epsilon */ 'z'",
