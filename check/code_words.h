@@ -20,7 +20,8 @@ void ForEachIdentifierPart(std::u16string_view word, OnPart&& onPart) {
     std::size_t start = 0;
     for (std::size_t i = 1; i < word.size(); ++i) {
         const bool afterSmall = isSmall(word[i - 1]) && isCapital(word[i]);
-        const bool plural = i + 1 < word.size() && word[i + 1] == u's' && (i + 2 == word.size() || !isSmall(word[i + 2]));
+        const bool plural =
+            i + 1 < word.size() && word[i + 1] == u's' && (i + 2 == word.size() || !isSmall(word[i + 2]));
         const bool endsCapitals = isCapital(word[i - 1]) && isCapital(word[i]) && i + 1 < word.size() &&
                                   isSmall(word[i + 1]) && !plural;
         if (!afterSmall && !endsCapitals) continue;

@@ -1,9 +1,11 @@
-// Edits of an open document, at any positions in either encoding: the text, its lines and
-// the words flagged after each edit must be those of the plainly edited text checked whole,
-// and in plain text only the lines an edit replaced are checked again.
+// Edits of an open document, at any positions in either encoding, as plain text, Markdown or
+// source code: the text, its lines and the words flagged after each edit must be those of
+// the plainly edited text checked whole, and in plain text only the lines an edit replaced
+// are checked again. Masking a line only ever makes characters spaces.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "check/lsp/checked_document.h"
 #include "check/word_check.h"
@@ -42,6 +44,28 @@ std::size_t PlainOffset(const std::u16string& text, TextPosition position, Posit
     return i;
 }
 
+// Plain text, Markdown, LaTeX, or a language of code; between them every kind of marker the
+// code scanner knows (nesting, repeated characters, prefixes, char literals, markup, escapes
+// other than \).
+TextRules ConsumeRules(FuzzedDataProvider& input) {
+    static constexpr const char* kLanguages[] = {"plaintext", "markdown", "latex", "cpp",  "python", "lua", "rust",
+                                                 "html",      "csharp",   "sh",    "sql",  "ruby",   "powershell"};
+    return RulesOfLanguage(kLanguages[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kLanguages) - 1)]);
+}
+
+void CheckMasking(const TextRules& rules, const CheckedDocument& document) {
+    BlockState state;
+    for (std::size_t i = 0; i < document.Text().LineCount(); ++i) {
+        const std::u16string_view line = document.Text().Line(i);
+        std::u16string masked(line);
+        state = MaskLine(rules, state, masked);
+        if (masked.size() != line.size()) fuzz::ReportDifference("the length of a masked line", line);
+        for (std::size_t k = 0; k < line.size(); ++k) {
+            if (masked[k] != line[k] && masked[k] != u' ') fuzz::ReportDifference("a masked character", line);
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,10 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return IsFoundWord(word, words, personal);
     };
     FuzzedDataProvider input(data, size);
-    const TextRules rules{input.PickValueInArray({TextKind::Whole, TextKind::Markdown, TextKind::Latex})};
+    const TextRules rules = ConsumeRules(input);
     const PositionEncoding encoding = input.ConsumeBool() ? PositionEncoding::Utf8 : PositionEncoding::Utf16;
     std::u16string text = fuzz::ConsumeTypedText(input);
     CheckedDocument document(rules, text, isFound);
+    CheckMasking(rules, document);
     while (input.remaining_bytes() > 0) {
         TextPosition start{input.ConsumeIntegral<std::uint8_t>() % 16u, input.ConsumeIntegral<std::uint8_t>()};
         TextPosition end{input.ConsumeIntegral<std::uint8_t>() % 16u, input.ConsumeIntegral<std::uint8_t>()};

@@ -68,6 +68,9 @@ constexpr CodeSpan Interpolating(CodeSpan span) {
     return span;
 }
 
+// #!/usr/bin/env python3: the program a script runs with, not a comment.
+const CodeSpan kShebang = AtLineStart(Hidden("#!", ""));
+
 const CodeSpan kCSpans[] = {Hidden("#include", ""), Hidden("#import", ""), LineComment("//"),
                             BlockComment("/*", "*/"), Quoted("\"")};
 const CodeSpan kCppSpans[] = {Hidden("#include", ""), Hidden("#import", ""), LineComment("//"),
@@ -76,6 +79,8 @@ const CodeSpan kCSharpSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Mu
                                  MultiLine(Literal("@\"", "\"")), MultiLine(Raw("\"\"\"", "\"\"\"")), Quoted("\"")};
 const CodeSpan kJavaSpans[] = {LineComment("//"), BlockComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
                                Quoted("\"")};
+const CodeSpan kGroovySpans[] = {LineComment("//"), BlockComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
+                                 MultiLine(Quoted("'''")), Quoted("\""), Quoted("'")};
 const CodeSpan kKotlinSpans[] = {LineComment("//"), NestedComment("/*", "*/"),
                                  Interpolating(MultiLine(Raw("\"\"\"", "\"\"\""))), Interpolating(Quoted("\""))};
 const CodeSpan kSwiftSpans[] = {LineComment("//"), NestedComment("/*", "*/"), MultiLine(Quoted("\"\"\"")),
@@ -95,13 +100,14 @@ const CodeSpan kPhpSpans[] = {LineComment("//"), LineComment("#"), BlockComment(
 const CodeSpan kCssSpans[] = {BlockComment("/*", "*/"), Quoted("\""), Quoted("'")};
 const CodeSpan kScssSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Quoted("\""), Quoted("'")};
 const CodeSpan kJsonSpans[] = {LineComment("//"), BlockComment("/*", "*/"), Quoted("\"")};
-const CodeSpan kPythonSpans[] = {LineComment("#"), MultiLine(Quoted("\"\"\"")), MultiLine(Quoted("'''")),
+const CodeSpan kPythonSpans[] = {kShebang, LineComment("#"), MultiLine(Quoted("\"\"\"")), MultiLine(Quoted("'''")),
                                  Quoted("\""), Quoted("'")};
-const CodeSpan kShellSpans[] = {LineComment("#"), Quoted("\""), Raw("'", "'")};
-const CodeSpan kHashSpans[] = {LineComment("#"), Quoted("\""), Quoted("'")};  // R, Elixir's, ...
-const CodeSpan kRubySpans[] = {AtLineStart(BlockComment("=begin", "=end")), LineComment("#"), Quoted("\""),
+const CodeSpan kShellSpans[] = {kShebang, LineComment("#"), Quoted("\""), Raw("'", "'")};
+const CodeSpan kHashSpans[] = {kShebang, LineComment("#"), Quoted("\""), Quoted("'")};  // R, Elixir's, ...
+const CodeSpan kRubySpans[] = {kShebang, AtLineStart(BlockComment("=begin", "=end")), LineComment("#"), Quoted("\""),
                                Quoted("'")};
-const CodeSpan kPerlSpans[] = {AtLineStart(BlockComment("=pod", "=cut")), AtLineStart(BlockComment("=head", "=cut")),
+const CodeSpan kPerlSpans[] = {kShebang, AtLineStart(BlockComment("=pod", "=cut")),
+                               AtLineStart(BlockComment("=head", "=cut")),
                                LineComment("#"), Quoted("\""), Quoted("'")};
 const CodeSpan kPowerShellSpans[] = {BlockComment("<#", "#>"), LineComment("#"),
                                      MultiLine(Escaped(Raw("@\"", "\"@"), '`')),
@@ -154,6 +160,7 @@ const CodeSyntax kC = Syntax(kCSpans, kCharLiterals);
 const CodeSyntax kCpp = Syntax(kCppSpans, kCharLiterals, "uUL8");
 const CodeSyntax kCSharp = Syntax(kCSharpSpans, kCharLiterals, "$");
 const CodeSyntax kJava = Syntax(kJavaSpans, kCharLiterals);
+const CodeSyntax kGroovy = Syntax(kGroovySpans);
 const CodeSyntax kKotlin = Syntax(kKotlinSpans, kCharLiterals);
 const CodeSyntax kSwift = Syntax(kSwiftSpans);
 const CodeSyntax kScala = Syntax(kScalaSpans, kCharLiterals);
@@ -200,7 +207,8 @@ const Language kLanguages[] = {
     {"c objc objective-c", kC},
     {"cpp c++ cuda cuda-cpp objcpp objective-cpp arduino", kCpp},
     {"csharp", kCSharp},
-    {"java groovy", kJava},
+    {"java", kJava},
+    {"groovy gradle jenkinsfile", kGroovy},
     {"kotlin", kKotlin},
     {"swift", kSwift},
     {"scala", kScala},

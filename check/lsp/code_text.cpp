@@ -1,6 +1,7 @@
 #include "code_text.h"
 
 #include <algorithm>
+#include <bitset>
 
 #include "markdown_text.h"
 
@@ -9,6 +10,10 @@ namespace {
 
 constexpr std::uint8_t kMostRepeats = 255;  // what a level holds
 constexpr std::size_t kLongestRawDelimiter = 16;
+// How far a char literal's closing quote or an escape's closing brace is looked for, so that a
+// line of many unclosed ones is still scanned in one pass.
+constexpr std::size_t kLongestCharLiteral = 12;  // '\u{10FFFF}'
+constexpr std::size_t kLongestEscapeName = 96;   // \N{...}: Unicode's longest names
 
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -73,7 +78,12 @@ std::size_t MatchClose(const CodeSpan& span, std::uint8_t level, std::u16string_
 class LineScanner {
 public:
     LineScanner(const CodeSyntax& syntax, CodeState state, std::u16string& line)
-        : syntax_(syntax), state_(state), line_(line), original_(line), text_(original_) {}
+        : syntax_(syntax), state_(state), line_(line), original_(line), text_(original_) {
+        for (const CodeSpan& span : syntax.spans) mayOpen_.set(static_cast<unsigned char>(span.open[0]) & 0x7F);
+        for (char prefix : syntax.stringPrefixes) mayOpen_.set(static_cast<unsigned char>(prefix) & 0x7F);
+        if (syntax.charLiterals) mayOpen_.set('\'');
+        if (syntax.markup) mayOpen_.set('&');
+    }
 
     CodeState Scan() {
         while (i_ < text_.size()) {
@@ -91,6 +101,11 @@ public:
 
 private:
     void InCode() {
+        if (text_[i_] >= 0x80 || !mayOpen_[text_[i_]]) {  // most of code: nothing opens here
+            if (!syntax_.markup) line_[i_] = u' ';
+            ++i_;
+            return;
+        }
         if (syntax_.charLiterals && text_[i_] == u'\'') return SkipCharLiteral();
         if (TryOpen(i_, i_, false)) return;
         if (!syntax_.stringPrefixes.empty() && IsWordStart(text_, i_)) {
@@ -99,7 +114,7 @@ private:
                    syntax_.stringPrefixes.find(static_cast<char>(text_[quote])) != std::string_view::npos) {
                 ++quote;
             }
-            if (quote > i_ && TryOpen(i_, quote, true)) return;
+            if (quote > i_ && quote < text_.size() && TryOpen(i_, quote, true)) return;
         }
         if (syntax_.markup && text_[i_] == u'&') return SkipEntity();
         if (!syntax_.markup) line_[i_] = u' ';
@@ -112,7 +127,8 @@ private:
             const CodeSpan& span = syntax_.spans[index];
             if (prefixed && span.kind != SpanKind::String) continue;
             if (IsAsciiLetter(text_[marker]) && !prefixed && !IsWordStart(text_, marker)) continue;
-            if (span.kind == SpanKind::Comment && syntax_.commentAtWordStart && !IsCommandStart(text_, marker)) continue;
+            const bool comment = span.kind == SpanKind::Comment;
+            if (comment && syntax_.commentAtWordStart && !IsCommandStart(text_, marker)) continue;
             const Opening opening = MatchOpen(span, text_, marker);
             if (opening.length == 0) continue;
             bool raw = false;
@@ -131,8 +147,8 @@ private:
     void SkipCharLiteral() {
         std::size_t end = i_ + 1;
         if (end < text_.size() && text_[end] == u'\\') {
-            const std::size_t close = text_.find(u'\'', end + 2);
-            end = close != std::u16string::npos && close - i_ <= 12 ? close + 1 : i_ + 1;
+            const std::size_t close = text_.substr(0, i_ + kLongestCharLiteral).find(u'\'', end + 2);
+            end = close != std::u16string_view::npos ? close + 1 : i_ + 1;
         } else if (end < text_.size()) {
             end += (text_[end] & 0xFC00) == 0xD800 ? 2 : 1;
             end = end < text_.size() && text_[end] == u'\'' ? end + 1 : i_ + 1;
@@ -190,12 +206,13 @@ private:
         std::size_t end = std::min(i_ + 2, text_.size());
         if (end == i_ + 2 && text_[i_] == u'\\') {
             const char16_t letter = text_[i_ + 1];
-            if (letter == u'x' || letter == u'u' || letter == u'U') {
-                for (std::size_t digits = 0; end < text_.size() && digits < 8 && IsHexDigit(text_[end]); ++digits) ++end;
+            const std::size_t digits = letter == u'x' ? 2 : letter == u'u' ? 4 : letter == u'U' ? 8 : 0;
+            for (const std::size_t last = end + digits; end < std::min(last, text_.size()) && IsHexDigit(text_[end]);) {
+                ++end;
             }
             if ((letter == u'u' || letter == u'N') && end < text_.size() && text_[end] == u'{') {
-                const std::size_t close = text_.find(u'}', end);
-                if (close != std::u16string::npos) end = close + 1;
+                const std::size_t close = text_.substr(0, end + kLongestEscapeName).find(u'}', end);
+                if (close != std::u16string_view::npos) end = close + 1;
             }
         }
         Blank(line_, i_, end);
@@ -218,6 +235,7 @@ private:
     std::u16string& line_;  // masked as the scan goes
     const std::u16string original_;
     const std::u16string_view text_;  // what is scanned: the line as it was
+    std::bitset<128> mayOpen_;  // the ASCII characters a span, its prefix or a literal may start with
     std::size_t i_ = 0;
     bool endsInEscape_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The prose of source code: the words of its comments and string literals, found by the
-// language's markers (a row of the table in code_languages.cpp), everything else blanked.
+// language's markers (a row of the table in code_languages.cpp), everything else blanked,
+// and the addresses written out in them too.
 // Markup languages (HTML, XML) are the other way round: the text between the tags is prose,
 // the tags are blanked, and comments are prose too.
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace morvane {
 enum class SpanKind : std::uint8_t {
     Comment,  // prose
     String,   // prose, with the escapes blanked
-    Hidden,   // not prose: a tag of markup, a script or style element in it
+    Hidden,   // not prose: a tag of markup, a script or style element, an #include line
 };
 
 // One kind of comment or string, from its opening marker to its closing one. Markers are
@@ -41,7 +42,7 @@ struct CodeSpan {
 struct CodeSyntax {
     std::span<const CodeSpan> spans;
     bool markup = false;              // the text outside the spans is prose (HTML, XML)
-    bool commentAtWordStart = false;  // a comment opens only at the line's start or after a blank, ;, |, & or ( (shell's #)
+    bool commentAtWordStart = false;  // a comment opens only first or after a blank, ;, |, & or ( (shell's #)
     bool charLiterals = false;        // 'a' and '\n' are characters, not strings; a lone ' is not a quote
     std::string_view stringPrefixes;  // letters that may stand before a string's quote (Python's rb"...")
     std::string_view rawPrefixes;     // those of them that turn the escapes off

@@ -49,11 +49,11 @@ TEST(CodeTextTest, OnlyTheWordsOfCommentsAndStringsAreKept) {
          "#include \"kappa.h\"",
          "alpha|beta|gamma|delta|epsilon|zeta|eta|theta"},
         {"python",
-         "x = r'\\nlambda' + f\"mu {nu}\" + U'\\u00e9\\x41tau' # xi \"omicron\"\n"
+         "x = r'\\nlambda' + U'\\u00e9cafe\\x41tau' + f\"mu {nu}\" # xi \"omicron\"\n"
          "def f():\n"
          "    \"\"\"pi\n"
          "    rho\"\"\" + 'sigma' + \"\\N{BULLET}chi\"",
-         "nlambda|mu|nu|tau|xi|omicron|pi|rho|sigma|chi"},
+         "nlambda|cafe|tau|mu|nu|xi|omicron|pi|rho|sigma|chi"},
         {"javascript", "const s = `upsilon ${phi + {chi}} psi\nomega` + 'a\\'b' // end", "upsilon|psi|omega|a|b|end"},
         {"go", "import \"fmt\"\ns := `alpha\nbeta` + 'c' // gamma", "alpha|beta|gamma"},
         {"rust", "let s = br#\"alpha \"beta\"#; fn f<'a>(x: &'a str) /* gamma /* delta */ epsilon */ 'z'",
@@ -62,7 +62,7 @@ TEST(CodeTextTest, OnlyTheWordsOfCommentsAndStringsAreKept) {
         {"java", "String s = \"\"\"\n    alpha \"beta\"\n    \"\"\"; // gamma", "alpha|beta|gamma"},
         {"lua", "--[==[ alpha ]] beta ]==] x = [[gamma\ndelta]] .. \"eps\" -- zeta", "alpha|beta|gamma|delta|eps|zeta"},
         {"ruby", "=begin\nalpha\n=end\nputs \"beta\" # gamma", "alpha|beta|gamma"},
-        {"sh", "echo $# ${#arr} \"alpha\" 'beta\\' x=a#b # gamma", "alpha|beta|gamma"},
+        {"sh", "#!/usr/bin/env bash\necho $# ${#arr} \"alpha\" 'beta\\' x=a#b # gamma", "alpha|beta|gamma"},
         {"sql", "SELECT 'it''s alpha' -- beta\n/* gamma */ \"delta\"", "it|s|alpha|beta|gamma"},
         {"html",
          "<p class=\"alpha\">beta &amp; <b>gamma</b><!-- delta\nepsilon --></p><a\nhref=\"x\">zeta</a>\n"
@@ -86,7 +86,9 @@ TEST(CodeTextTest, EditorsSpellingsOfALanguageFindItsRow) {
         EXPECT_TRUE(CodeSyntaxOfLanguage(s.id) != nullptr && CodeSyntaxOfLanguage(s.id) == CodeSyntaxOfLanguage(s.as))
             << s.id;
     }
-    for (const char* prose : {"markdown", "plaintext", "latex", "", "-ts"}) EXPECT_EQ(CodeSyntaxOfLanguage(prose), nullptr);
+    for (const char* prose : {"markdown", "plaintext", "latex", "", "-ts"}) {
+        EXPECT_EQ(CodeSyntaxOfLanguage(prose), nullptr) << prose;
+    }
 }
 
 bool IsKnown(std::u16string_view word) {
