@@ -8,9 +8,9 @@ CheckedDocument::CheckedDocument(TextRules rules, std::u16string text, const IsF
     ReplaceAll(std::move(text), isFound);
 }
 
-std::vector<FlaggedWord> CheckedDocument::Flagged() const {
+std::vector<FlaggedWord> CheckedDocument::Flagged(std::size_t firstLine, std::size_t lastLine) const {
     std::vector<FlaggedWord> all;
-    for (std::size_t line = 0; line < lines_.size(); ++line) {
+    for (std::size_t line = firstLine; line < lines_.size() && line <= lastLine; ++line) {
         for (const FlaggedWord& word : lines_[line].flagged) all.push_back({line, word.column, word.length});
     }
     return all;
@@ -24,10 +24,10 @@ BlockState CheckedDocument::CheckLine(std::size_t line, BlockState state, const 
     CheckedLine& checked = lines_[line];
     checked.stateIn = state;
     checked.flagged.clear();
-    std::u16string prose(text_.Line(line));
-    const BlockState next = MaskLine(rules_, state, prose);
-    ForEachCheckedWord(prose, isFound, [&](std::u16string_view word, bool found) {
-        if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose.data()), word.size()});
+    prose_.assign(text_.Line(line));
+    const BlockState next = MaskLine(rules_, state, prose_);
+    ForEachCheckedWord(prose_, isFound, [&](std::u16string_view word, bool found) {
+        if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose_.data()), word.size()});
     });
     return next;
 }

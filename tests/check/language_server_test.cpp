@@ -225,6 +225,17 @@ TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesThe
     }
 }
 
+TEST_F(LanguageServerTest, APublishedListNamesItsDocumentWhateverCharactersTheAddressHolds) {
+    // The list is written as JSON text by hand: quotes, backslashes, every control character
+    // and letters outside ASCII in the address must come back as they went.
+    std::string uri = "file:///a \"quoted\" \\path\\ caf\xC3\xA9 \xF0\x9F\x98\x80 ";
+    for (char c = 1; c < 0x20; ++c) uri += c;
+    uri += '\x7F';
+    EXPECT_EQ(Serve(Initialize() + Open(uri, "xyz the xyz") + kShutdownAndExit), 0);
+    const json published = Sent("textDocument/publishDiagnostics").at(0);
+    EXPECT_EQ(json({published["uri"], published["version"], published["diagnostics"].size()}), json({uri, 1, 2}));
+}
+
 TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
     // "xyz" is flagged where it is prose; "bda" is only where nothing is checked.
     const std::vector<std::string> lines = {
