@@ -64,7 +64,7 @@ void LanguageServer::Handle(std::string body) {
     json message;
     try {
         message = json::parse(body);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {  // not JSON, or a number out of a double's range
         ReplyError(nullptr, kParseError, std::string("the message is not JSON: ") + e.what());
         return;
     }
