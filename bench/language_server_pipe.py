@@ -375,14 +375,15 @@ def main():
         server = measure_server(args.morvane, personal, text, args.runs)
         print("language server (morvane-check --lsp over a pipe): median wall-clock time as the client sees it; "
               "the server's mean processor time")
-        print(f"  didOpen to its diagnostics      {ms(statistics.median(server['open']))} {ms(server['open_processor'])}"
-              f"   (target 50 ms; {len(server['open'])} runs; {server['diagnostics']} diagnostics, the list "
-              f"{server['list_bytes']} bytes)")
-        print(f"  one-character edit to its list  {ms(statistics.median(server['edit']))} {ms(server['edit_processor'])}"
-              f"   (target 10 ms; {len(server['edit'])} edits, the list {server['edit_list_bytes']:.0f} bytes)")
-        print(f"  codeAction to its answer        {ms(statistics.median(server['action']))} "
-              f"{ms(server['action_processor'])}   (target 1 ms; {len(server['action'])} runs, "
-              f"{server['actions_per_request']:.0f} actions each)")
+        def step(name, kind, note):
+            print(f"  {name:31} {ms(statistics.median(server[kind]))} {ms(server[kind + '_processor'])}   {note}")
+
+        step("didOpen to its diagnostics", "open", f"(target 50 ms; {len(server['open'])} runs; "
+             f"{server['diagnostics']} diagnostics, the list {server['list_bytes']} bytes)")
+        step("one-character edit to its list", "edit", f"(target 10 ms; {len(server['edit'])} edits, "
+             f"the list {server['edit_list_bytes']:.0f} bytes)")
+        step("codeAction to its answer", "action", f"(target 1 ms; {len(server['action'])} runs, "
+             f"{server['actions_per_request']:.0f} actions each)")
         growth = server["open_peak_kib"] - server["idle_kib"]
         print(f"  peak memory (VmHWM): idle {server['idle_kib'] / 1024:.1f} MiB; with the document open "
               f"{server['open_peak_kib'] / 1024:.1f} MiB, growth {growth / 1024:.1f} MiB = "
