@@ -4,7 +4,7 @@
     bench/language_server_pipe.py [--morvane PATH] [--runs N] [--peer-runs N] [--no-peer]
 
 Makes a Markdown document of about --size bytes (1 MiB) from the dictionary's words and the
-misspelling corpus (fixed seed): paragraphs wrapped at 80 columns with about 1% misspelt
+misspelling corpus (fixed seed): paragraphs wrapped at 80 columns (--wrap) with about 1% misspelt
 words, accented words and emoji, headings, code spans and fenced blocks. Then starts
 `morvane-check --lsp` with an empty personal word list and times, as the client sees them:
 didOpen to its publishDiagnostics (the last byte of it read), a one-character incremental
@@ -42,7 +42,7 @@ def read_words(path):
         return [line.strip() for line in f if line.strip()]
 
 
-def make_document(entries, misspellings, size, seed):
+def make_document(entries, misspellings, size, seed, wrap):
     """The text and the misspellings planted in its prose (in order): each would be flagged."""
     rng = random.Random(seed)
     known = {w.lower() for w in entries}
@@ -96,8 +96,8 @@ def make_document(entries, misspellings, size, seed):
             words.append(token)
         words[-1] = words[-1].rstrip(".,") + "."
         line = ""
-        for word in words:  # wrapped at 80 columns, as most Markdown is written
-            if line and len(line) + 1 + len(word) > 80:
+        for word in words:  # wrapped, as most Markdown is written; 0: a paragraph a line
+            if line and wrap and len(line) + 1 + len(word) > wrap:
                 add(line)
                 line = word
             else:
@@ -352,6 +352,7 @@ def main():
     parser.add_argument("--corpus", default=os.path.join(HERE, "corpus", "misspellings.txt"))
     parser.add_argument("--size", type=int, default=1 << 20, help="the document's size in bytes (1 MiB)")
     parser.add_argument("--seed", type=int, default=20)
+    parser.add_argument("--wrap", type=int, default=80, help="the paragraphs' width; 0: each paragraph one line")
     parser.add_argument("--runs", type=int, default=21, help="repeats of each timed server step")
     parser.add_argument("--list-runs", type=int, default=11, help="runs of morvane-check -l")
     parser.add_argument("--peer-runs", type=int, default=3, help="runs of cspell")
@@ -361,7 +362,8 @@ def main():
     args = parser.parse_args()
     dictionary = args.dictionary or os.path.join(os.path.dirname(args.morvane), "Morvane.dictionary")
 
-    text, planted = make_document(read_words(dictionary), read_words(args.corpus), args.size, args.seed)
+    text, planted = make_document(read_words(dictionary), read_words(args.corpus), args.size, args.seed,
+                                   args.wrap)
     encoded = text.encode("utf-8")
     size = len(encoded)
     with tempfile.TemporaryDirectory() as folder:

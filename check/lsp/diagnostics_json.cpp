@@ -48,12 +48,16 @@ std::string PublishDiagnosticsMessage(std::string_view uri, std::optional<std::i
     out += R"(,"diagnostics":[)";
     const std::string severityText = std::to_string(severity);
     std::string message;
+    TextDocument::LinePlace place;  // the words of a line come left to right: each walk goes on from the last
     for (const FlaggedWord& word : flagged) {
-        if (&word != flagged.data()) out += ',';
+        if (&word != flagged.data()) {
+            out += ',';
+            if (word.line != (&word - 1)->line) place = {};
+        }
         out += R"({"range":{"start":)";
-        AppendPosition(out, document.Text().PositionOf(word.line, word.column, encoding));
+        AppendPosition(out, document.Text().PositionAfter(place, word.line, word.column, encoding));
         out += R"(,"end":)";
-        AppendPosition(out, document.Text().PositionOf(word.line, word.column + word.length, encoding));
+        AppendPosition(out, document.Text().PositionAfter(place, word.line, word.column + word.length, encoding));
         out += R"(},"severity":)";
         out += severityText;
         out += R"(,"source":"morvane","message":)";
