@@ -1,11 +1,13 @@
 // The language server's work for one keystroke in a long Markdown document: the edit, and the
 // re-check of the lines it touched (and of those after, while an opened fence changes them),
-// against checking the whole document afresh.
+// against checking the whole document afresh; and the JSON text of the document's diagnostics,
+// which the protocol sends whole after every edit.
 #include <benchmark/benchmark.h>
 
 #include "bench/benchmarks.h"
 #include "bench/sample_stats.h"
 #include "check/lsp/checked_document.h"
+#include "check/lsp/diagnostics_json.h"
 #include "check/word_check.h"
 
 namespace morvane::bench {
@@ -69,6 +71,30 @@ void CheckWholeDocument(benchmark::State& state, const BenchDictionary& dictiona
     state.counters["lines"] = static_cast<double>(kLines);
 }
 
+// The publishDiagnostics message of the whole document, built and serialised.
+void PublishList(benchmark::State& state, const BenchDictionary& dictionary) {
+    const PersonalWords personal;
+    const CheckedDocument::IsFound isFound = [&](std::u16string_view word) {
+        return IsFoundWord(word, dictionary.words, personal);
+    };
+    const CheckedDocument document(TextRules{TextKind::Markdown}, LongDocument(dictionary), isFound);
+    const std::size_t diagnostics = document.Flagged().size();
+    std::vector<double> times;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::string message =
+            PublishDiagnosticsMessage("file:///bench/long.md", 2, document, PositionEncoding::Utf16, 3);
+        times.push_back(SecondsBetween(start, Clock::now()));
+        bytes = message.size();
+    }
+    const double median = Median(times);
+    state.counters["median_us"] = median * 1e6;
+    state.counters["diagnostics"] = static_cast<double>(diagnostics);
+    state.counters["list_bytes"] = static_cast<double>(bytes);
+    state.counters["ns_per_diagnostic"] = median * 1e9 / static_cast<double>(diagnostics);
+}
+
 }  // namespace
 
 void RegisterLanguageServerBenchmarks(const BenchDictionary& dictionary) {
@@ -81,6 +107,9 @@ void RegisterLanguageServerBenchmarks(const BenchDictionary& dictionary) {
     benchmark::RegisterBenchmark(("LspCheckWholeDocument/" + dictionary.label).c_str(),
                                  [&dictionary](benchmark::State& s) { CheckWholeDocument(s, dictionary); })
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("LspPublishList/" + dictionary.label).c_str(),
+                                 [&dictionary](benchmark::State& s) { PublishList(s, dictionary); })
+        ->Unit(benchmark::kMicrosecond);
 }
 
 }  // namespace morvane::bench

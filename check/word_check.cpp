@@ -1,11 +1,19 @@
 #include "word_check.h"
 
+#include <algorithm>
+
 #include "engine/spelling.h"
 
 namespace morvane {
 
 bool IsFoundWord(std::u16string_view word, const WordList& words, const PersonalWords& personal) {
-    return personal.Contains(word) || IsInDictionary(words, CleanWord(word));
+    if (personal.Contains(word)) return true;
+    // The words of a text are clean already (letters, apostrophes and hyphens): they are
+    // looked up as they are, without the copy that cleaning makes.
+    const bool clean = std::all_of(word.begin(), word.end(), [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'' || c == u'-';
+    });
+    return clean ? IsInDictionary(words, word) : IsInDictionary(words, CleanWord(word));
 }
 
 }  // namespace morvane

@@ -24,8 +24,14 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            out.push_back(b);
-            ++i;
+            // A run of ASCII is widened in one loop of plain stores: most text is mostly ASCII,
+            // and a language server converts whole documents.
+            std::size_t end = i + 1;
+            while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+            const std::size_t at = out.size();
+            out.resize(at + (end - i));
+            for (std::size_t k = i; k < end; ++k) out[at + (k - i)] = static_cast<unsigned char>(bytes[k]);
+            i = end;
             continue;
         }
         int length = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 0;

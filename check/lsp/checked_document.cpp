@@ -9,9 +9,9 @@ CheckedDocument::CheckedDocument(TextRules rules, std::u16string text, const IsF
     ReplaceAll(std::move(text), isFound);
 }
 
-std::vector<FlaggedWord> CheckedDocument::Flagged() const {
+std::vector<FlaggedWord> CheckedDocument::Flagged(std::size_t firstLine, std::size_t lastLine) const {
     std::vector<FlaggedWord> all;
-    for (std::size_t line = 0; line < lines_.size(); ++line) {
+    for (std::size_t line = firstLine; line < lines_.size() && line <= lastLine; ++line) {
         for (const FlaggedWord& word : lines_[line].flagged) all.push_back({line, word.column, word.length});
     }
     return all;
@@ -25,15 +25,15 @@ BlockState CheckedDocument::CheckLine(std::size_t line, BlockState state, const 
     CheckedLine& checked = lines_[line];
     checked.stateIn = state;
     checked.flagged.clear();
-    std::u16string prose(text_.Line(line));
-    const BlockState next = MaskLine(rules_, state, prose);
+    prose_.assign(text_.Line(line));
+    const BlockState next = MaskLine(rules_, state, prose_);
     auto flag = [&](std::u16string_view word, bool found) {
-        if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose.data()), word.size()});
+        if (!found) checked.flagged.push_back({0, static_cast<std::size_t>(word.data() - prose_.data()), word.size()});
     };
     if (rules_.kind == TextKind::Code) {
-        ForEachCheckedCodeWord(prose, isFound, flag);  // identifiers only in code: never in prose
+        ForEachCheckedCodeWord(prose_, isFound, flag);  // identifiers only in code: never in prose
     } else {
-        ForEachCheckedWord(prose, isFound, flag);
+        ForEachCheckedWord(prose_, isFound, flag);
     }
     return next;
 }

@@ -3,6 +3,7 @@
 // lines it touched, and goes on past them only while the state a line starts in (an open
 // code fence, say) differs from what it was before the edit.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,8 @@ public:
     CheckedDocument(TextRules rules, std::u16string text, const IsFound& isFound);
 
     const TextDocument& Text() const { return text_; }
-    std::vector<FlaggedWord> Flagged() const;  // in the order of the text
+    // The flagged words of lines firstLine to lastLine (both included), in the order of the text.
+    std::vector<FlaggedWord> Flagged(std::size_t firstLine = 0, std::size_t lastLine = SIZE_MAX) const;
     std::u16string_view WordOf(const FlaggedWord& word) const;
 
     // Replaces the text between two positions; returns how many lines were checked again.
@@ -51,6 +53,7 @@ private:
     TextRules rules_;
     TextDocument text_;
     std::vector<CheckedLine> lines_;  // one for each line of the text
+    std::u16string prose_;            // the line being checked, masked: kept to spare an allocation a line
 };
 
 }  // namespace morvane

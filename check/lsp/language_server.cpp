@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "check/lsp/diagnostics_json.h"
 #include "check/lsp/server_settings.h"
 #include "check/word_check.h"
 #include "engine/check_list.h"
@@ -50,7 +51,7 @@ std::string Quoted(std::u16string_view word) { return "'" + Utf16ToUtf8(word) + 
 
 }  // namespace
 
-LanguageServer::LanguageServer(LanguageServerSetup setup, std::function<void(const json&)> send, std::ostream& err)
+LanguageServer::LanguageServer(LanguageServerSetup setup, std::function<void(std::string_view)> send, std::ostream& err)
     : setup_(std::move(setup)), send_(std::move(send)), err_(err) {
     isFound_ = [this](std::u16string_view word) { return IsFound(word); };
 }
@@ -59,14 +60,15 @@ bool LanguageServer::IsFound(std::u16string_view word) const {
     return IsFoundWord(word, setup_.dictionary.Words(), setup_.personal);
 }
 
-void LanguageServer::Handle(std::string_view body) {
+void LanguageServer::Handle(std::string body) {
     json message;
     try {
         message = json::parse(body);
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {  // not JSON, or a number out of a double's range
         ReplyError(nullptr, kParseError, std::string("the message is not JSON: ") + e.what());
         return;
     }
+    std::string().swap(body);
     const json& method = Member(message, "method");
     const json& id = Member(message, "id");
     const bool validId = id.is_number_integer() || id.is_string();
@@ -80,7 +82,8 @@ void LanguageServer::Handle(std::string_view body) {
         return;
     }
     const std::string& name = method.get_ref<const std::string&>();
-    const json& params = Member(message, "params");
+    // Taken out of the message, so that a notification may take its strings in turn.
+    json params = message.is_object() && message.contains("params") ? std::move(message["params"]) : json();
     try {
         if (validId) {
             HandleRequest(name, id, params);
@@ -124,19 +127,24 @@ void LanguageServer::HandleRequest(const std::string& method, const json& id, co
     }
 }
 
-void LanguageServer::HandleNotification(const std::string& method, const json& params) {
+void LanguageServer::HandleNotification(const std::string& method, json& params) {
     if (method == "exit") {
         exitRequested_ = true;
         return;
     }
     if (!initialized_ || shutDown_) return;
     if (method == "textDocument/didOpen") {
-        const json& document = params.at("textDocument");
+        json& document = params.at("textDocument");
         const std::string& uri = document.at("uri").get_ref<const std::string&>();
         std::string languageId = Member(document, "languageId").is_string() ? document["languageId"].get<std::string>()
                                                                              : std::string();
-        const std::u16string text = Utf8ToUtf16(document.at("text").get_ref<const std::string&>());
-        OpenDocument open{CheckedDocument(ChosenRules(languageId, languages_), text, isFound_),
+        std::u16string text;
+        {
+            // The UTF-8 is let go once converted: the text is held once, not three times.
+            const std::string utf8 = std::move(document.at("text").get_ref<std::string&>());
+            text = Utf8ToUtf16(utf8);
+        }
+        OpenDocument open{CheckedDocument(ChosenRules(languageId, languages_), std::move(text), isFound_),
                           Member(document, "version").is_number_integer()
                               ? std::optional<std::int64_t>(document["version"].get<std::int64_t>())
                               : std::nullopt,
@@ -147,8 +155,8 @@ void LanguageServer::HandleNotification(const std::string& method, const json& p
         ChangeDocument(params);
     } else if (method == "textDocument/didClose") {
         const std::string& uri = params.at("textDocument").at("uri").get_ref<const std::string&>();
-        if (documents_.erase(uri) != 0) send_({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"},
-                                               {"params", {{"uri", uri}, {"diagnostics", json::array()}}}});
+        if (documents_.erase(uri) != 0) Send({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"},
+                                              {"params", {{"uri", uri}, {"diagnostics", json::array()}}}});
     } else if (method == "workspace/didChangeConfiguration") {
         ApplySettings(Member(params, "settings"));
     }
@@ -224,13 +232,7 @@ json LanguageServer::Diagnostic(const CheckedDocument& document, const FlaggedWo
 }
 
 void LanguageServer::Publish(const std::string& uri, const OpenDocument& document) {
-    json diagnostics = json::array();
-    for (const FlaggedWord& word : document.checked.Flagged()) {
-        diagnostics.push_back(Diagnostic(document.checked, word));
-    }
-    json params = {{"uri", uri}, {"diagnostics", std::move(diagnostics)}};
-    if (document.version) params["version"] = *document.version;
-    send_({{"jsonrpc", "2.0"}, {"method", "textDocument/publishDiagnostics"}, {"params", std::move(params)}});
+    send_(PublishDiagnosticsMessage(uri, document.version, document.checked, encoding_, severity_));
 }
 
 void LanguageServer::CheckAllAgain() {
@@ -247,7 +249,7 @@ json LanguageServer::CodeActions(const json& params) {
     const auto open = documents_.find(params.at("textDocument").at("uri").get<std::string>());
     if (open == documents_.end()) return actions;
     const CheckedDocument& document = open->second.checked;
-    for (const FlaggedWord& flagged : document.Flagged()) {
+    for (const FlaggedWord& flagged : document.Flagged(from.line, to.line)) {
         const TextPosition start = document.Text().PositionOf(flagged.line, flagged.column, encoding_);
         const TextPosition end = document.Text().PositionOf(flagged.line, flagged.column + flagged.length, encoding_);
         if (end < from || to < start) continue;
@@ -358,15 +360,19 @@ std::vector<std::string> LanguageServer::ChooseLanguages(LanguageChoices choices
 }
 
 void LanguageServer::ShowMessage(int type, const std::string& text) {
-    send_({{"jsonrpc", "2.0"}, {"method", "window/showMessage"}, {"params", {{"type", type}, {"message", text}}}});
+    Send({{"jsonrpc", "2.0"}, {"method", "window/showMessage"}, {"params", {{"type", type}, {"message", text}}}});
+}
+
+void LanguageServer::Send(const json& message) {
+    send_(message.dump(-1, ' ', false, json::error_handler_t::replace));
 }
 
 void LanguageServer::Reply(const json& id, json result) {
-    send_({{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(result)}});
+    Send({{"jsonrpc", "2.0"}, {"id", id}, {"result", std::move(result)}});
 }
 
 void LanguageServer::ReplyError(const json& id, int code, const std::string& message) {
-    send_({{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", code}, {"message", message}}}});
+    Send({{"jsonrpc", "2.0"}, {"id", id}, {"error", {{"code", code}, {"message", message}}}});
 }
 
 }  // namespace morvane

@@ -34,11 +34,13 @@ struct LanguageServerSetup {
 
 class LanguageServer {
 public:
-    // send writes one message to the client; err takes what is for the user's eyes only.
-    LanguageServer(LanguageServerSetup setup, std::function<void(const nlohmann::json&)> send, std::ostream& err);
+    // send writes one message (its JSON text) to the client; err takes what is for the user's
+    // eyes only.
+    LanguageServer(LanguageServerSetup setup, std::function<void(std::string_view message)> send, std::ostream& err);
 
-    // One message's bytes, as they arrived.
-    void Handle(std::string_view body);
+    // One message's bytes, as they arrived; they are let go as soon as they are parsed, so a
+    // large document is not held twice while its text is converted.
+    void Handle(std::string body);
 
     bool ExitRequested() const { return exitRequested_; }
     bool ShutDown() const { return shutDown_; }
@@ -51,7 +53,7 @@ private:
     };
 
     void HandleRequest(const std::string& method, const nlohmann::json& id, const nlohmann::json& params);
-    void HandleNotification(const std::string& method, const nlohmann::json& params);
+    void HandleNotification(const std::string& method, nlohmann::json& params);
     nlohmann::json Initialize(const nlohmann::json& params);
     nlohmann::json CodeActions(const nlohmann::json& params);
     std::string ExecuteCommand(const nlohmann::json& params);  // what is wrong with it, or the empty text
@@ -65,11 +67,12 @@ private:
     nlohmann::json Range(const CheckedDocument& document, const FlaggedWord& word) const;
     bool IsFound(std::u16string_view word) const;
     void ShowMessage(int type, const std::string& text);
+    void Send(const nlohmann::json& message);
     void Reply(const nlohmann::json& id, nlohmann::json result);
     void ReplyError(const nlohmann::json& id, int code, const std::string& message);
 
     LanguageServerSetup setup_;
-    std::function<void(const nlohmann::json&)> send_;
+    std::function<void(std::string_view message)> send_;
     std::ostream& err_;
     CheckedDocument::IsFound isFound_;
     PositionEncoding encoding_ = PositionEncoding::Utf16;

@@ -130,7 +130,7 @@ void BlankUrls(std::u16string& line) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (i > 0 && (IsAsciiAlpha(line[i - 1]) || line[i - 1] == u'.')) continue;
         for (std::u16string_view start : kStarts) {
-            if (std::u16string_view(line).substr(i, start.size()) != start) continue;
+            if (line[i] != start.front() || std::u16string_view(line).substr(i, start.size()) != start) continue;
             std::size_t end = i;
             while (end < line.size() && !IsBlank(line[end])) ++end;
             Blank(line, i, end);

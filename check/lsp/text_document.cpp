@@ -59,7 +59,17 @@ std::size_t TextDocument::OffsetOf(TextPosition position, PositionEncoding encod
 }
 
 TextPosition TextDocument::PositionOf(std::size_t line, std::size_t column, PositionEncoding encoding) const {
-    return {line, Walk(Line(line), encoding, [&](const Walked& w) { return w.units < column; }).counted};
+    LinePlace start;
+    return PositionAfter(start, line, column, encoding);
+}
+
+TextPosition TextDocument::PositionAfter(LinePlace& from, std::size_t line, std::size_t column,
+                                         PositionEncoding encoding) const {
+    if (column < from.column) from = {};  // behind the last place: from the line's start again
+    const Walked walked = Walk(Line(line).substr(from.column), encoding,
+                               [&](const Walked& w) { return from.column + w.units < column; });
+    from = {from.column + walked.units, from.character + walked.counted};
+    return {line, from.character};
 }
 
 ChangedLines TextDocument::Replace(std::size_t start, std::size_t end, std::u16string_view replacement) {

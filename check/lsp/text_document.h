@@ -44,6 +44,13 @@ public:
     std::size_t OffsetOf(TextPosition position, PositionEncoding encoding) const;
     // The position of code unit `column` of a line.
     TextPosition PositionOf(std::size_t line, std::size_t column, PositionEncoding encoding) const;
+    // The same for places of one line asked for from left to right (a line's flagged words):
+    // each walks on from where the one before stopped, kept in `from` (start it as {}).
+    struct LinePlace {
+        std::size_t column = 0;     // in code units
+        std::size_t character = 0;  // in the encoding
+    };
+    TextPosition PositionAfter(LinePlace& from, std::size_t line, std::size_t column, PositionEncoding encoding) const;
 
     // Replaces the text between two places (start <= end <= Text().size()).
     ChangedLines Replace(std::size_t start, std::size_t end, std::u16string_view replacement);

@@ -128,6 +128,7 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
         Initialize({{"general", {{"positionEncodings", {"utf-16"}}}}}) + Request(2, "initialize") +
         Notification("$/cancelRequest", {{"id", 2}}) + Notification("morvane/unknown") + Request(3, "morvane/unknown") +
         Framed("{\"jsonrpc\": \"2.0\", \"id\": 4}") + Framed("[1, 2]") +
+        Framed("{\"jsonrpc\": \"2.0\", \"id\": 12, \"method\": \"x\", \"params\": [1e400]}") +
         Request(5, "textDocument/codeAction", {{"textDocument", {{"uri", "file:///a"}}}}) +
         Request(6, "workspace/executeCommand", {{"command", "morvane.format"}, {"arguments", {"x"}}}) +
         // A change that cannot be read leaves the document as it was, and a word is one line.
@@ -142,7 +143,7 @@ TEST_F(LanguageServerTest, FollowsTheLifeCycleAndAnswersEveryBadRequestWithItsEr
         if (m.contains("id")) summary.push_back({m["id"], m.contains("error") ? m["error"]["code"] : json("result")});
     }
     EXPECT_EQ(summary, json::parse(R"([[1, -32002], [null, -32700], [0, "result"], [2, -32600], [3, -32601],
-                                      [4, -32600], [null, -32600], [5, -32602], [6, -32602], [10, "result"],
+                                      [4, -32600], [null, -32600], [null, -32700], [5, -32602], [6, -32602], [10, "result"],
                                       [11, -32602], [7, "result"], [8, -32600]])"));
     const json result = Answer(0)["result"];
     EXPECT_EQ(result["capabilities"]["positionEncoding"], "utf-16");
@@ -224,6 +225,17 @@ TEST_F(LanguageServerTest, RangesCountInTheNegotiatedEncodingWhateverPrecedesThe
         EXPECT_EQ(json({first["message"], first["source"], first["severity"]}),
                   json({"Unknown word 'xyz'", "morvane", 3}));
     }
+}
+
+TEST_F(LanguageServerTest, APublishedListNamesItsDocumentWhateverCharactersTheAddressHolds) {
+    // The list is written as JSON text by hand: quotes, backslashes, every control character
+    // and letters outside ASCII in the address must come back as they went.
+    std::string uri = "file:///a \"quoted\" \\path\\ caf\xC3\xA9 \xF0\x9F\x98\x80 ";
+    for (char c = 1; c < 0x20; ++c) uri += c;
+    uri += '\x7F';
+    EXPECT_EQ(Serve(Initialize() + Open(uri, "xyz the xyz") + kShutdownAndExit), 0);
+    const json published = Sent("textDocument/publishDiagnostics").at(0);
+    EXPECT_EQ(json({published["uri"], published["version"], published["diagnostics"].size()}), json({uri, 1, 2}));
 }
 
 TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
