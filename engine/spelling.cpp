@@ -1,6 +1,7 @@
 #include "spelling.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -81,7 +82,18 @@ bool IsInDictionary(const WordList& words, std::u16string_view word) {
     if (words.Count() == 0) return false;
     WordList::Index& index = words.SearchIndex();
     index.NoteLookup();
-    const std::u16string lowered = Lowered(word);
+    // Lower-cased on the stack when it fits: a language server looks up every word of a
+    // document, and most words are longer than a string holds without the heap.
+    std::array<char16_t, 32> shortLowered;
+    std::u16string longLowered;
+    std::u16string_view lowered;
+    if (word.size() <= shortLowered.size()) {
+        std::transform(word.begin(), word.end(), shortLowered.begin(), LowerChar);
+        lowered = {shortLowered.data(), word.size()};
+    } else {
+        longLowered = Lowered(word);
+        lowered = longLowered;
+    }
     std::int64_t low = 0;
     std::int64_t high = words.Count() - 1;
     while (low <= high) {
