@@ -153,7 +153,7 @@ MarkdownState MaskMarkdownLine(MarkdownState state, std::u16string& line) {
     std::size_t fenceLength = 0;
     if (IsFence(line, indent, contentStart, fence, fenceLength)) {
         Blank(line, 0, line.size());
-        return {fence, fenceLength, false};
+        return {fence, static_cast<std::uint32_t>(fenceLength), false};
     }
     if (blank || (indent >= 4 && !state.inParagraph)) {  // a blank line, or a line of an indented code block
         Blank(line, 0, line.size());

@@ -2,15 +2,17 @@
 // Markdown's prose: code (spans, fenced and indented blocks), URLs, autolinks, link
 // destinations and HTML tags are left out; link texts and headings are prose.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace morvane {
 
 // What a Markdown line inherits from the lines before it.
+// Kept small: every line of an open document keeps the state it starts in.
 struct MarkdownState {
-    char16_t fence = 0;          // the ` or ~ of the open code fence, 0 outside one
-    std::size_t fenceLength = 0;
-    bool inParagraph = false;    // the line before was paragraph text: an indented line goes on with it
+    char16_t fence = 0;              // the ` or ~ of the open code fence, 0 outside one
+    std::uint32_t fenceLength = 0;   // a line is far shorter than 4 GB: messages are at most 64 MiB
+    bool inParagraph = false;        // the line before was paragraph text: an indented line goes on with it
     bool operator==(const MarkdownState&) const = default;
 };
 
