@@ -70,10 +70,10 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
          u"xyz \\lstinline{qqq} \\mintinline{qqq}{qqq} xyz\n\\begin{lstlisting}[qqq]\n% qqq\n\n\\end{lstlisting} "
          u"xyz \\begin{comment} qqq \\end{comment} xyz"},
         {"a word with an accent command or a hyphenation point in it is left out whole, never as halves",
-         u"caf\\'e na\\\"{\\i}ve Stra\\ss e \\'etude \\c{c}a \\v Sqqq hy\\-phen xyz \\\"uber-qqq s\\o{} xyz "
+         u"\\'etude caf\\'e na\\\"{\\i}ve Stra\\ss e qqq-\\c{c}a \\v Sqqq hy\\-phen xyz \\\"uber-qqq s\\o{} xyz "
          u"d\\'ej\\`a-qqq l'\\'ecole xyz \\^{}xyz"},
         {"escaped characters and spacing commands part words as spaces do",
-         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $qqq \\\nqqq$ xyz\\"},
+         u"\\& xyz\\,xyz \\\\ xyz~xyz\\→xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $qqq \\\nqqq$ xyz\\"},
     };
     for (const auto& [what, text] : cases) {
         const CheckedDocument document(TextRules{TextKind::Latex}, text, kFoundAreKnown);
