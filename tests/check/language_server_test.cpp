@@ -253,7 +253,7 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         "```",
         "[link text xyz](https://bda.example/bda \"title xyz\") <b class=bda>xyz</b> <!-- bda -->",
         "see http://bda.example/x, www.bda.org, not.www.xyz and <https://bda.org> or <me@bda.org>",
-        "[link]: bda/ref.html",
+        " [link]: bda/ref.html",
         "a [link](bda.html) and [link](<bda and bda.md> \"xyz\")",
         "",
         "\tbda in an indented block",
