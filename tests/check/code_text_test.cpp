@@ -43,11 +43,11 @@ TEST(CodeTextTest, OnlyTheWordsOfCommentsAndStringsAreKept) {
         const char* words;
     } cases[] = {
         {"cpp",
-         "if (c == '\"' || c == '\\'') call(\"alpha\\nbeta\"); // gamma 'delta https://bad.example/x\n"
+         "if (c == '\\\"' || c == '\\'') call(\"alpha\\nbeta\"); // gamma 'delta https://bad.example/x\n"
          "/* epsilon \"zeta\n"
-         "eta */ code_word; R\"x(theta)\" )x\" iota\n"
+         "eta */ code_word; R\"x(theta)\" )x\" iota R\"ddddddddddddddddd(mu)\"\n"
          "#include \"kappa.h\"",
-         "alpha|beta|gamma|delta|epsilon|zeta|eta|theta"},
+         "alpha|beta|gamma|delta|epsilon|zeta|eta|theta|ddddddddddddddddd|mu"},
         {"python",
          "x = r'\\nlambda' + U'\\u00e9cafe\\x41tau' + f\"mu {nu}\" # xi \"omicron\"\n"
          "def f():\n"
@@ -62,7 +62,8 @@ TEST(CodeTextTest, OnlyTheWordsOfCommentsAndStringsAreKept) {
         {"java", "String s = \"\"\"\n    alpha \"beta\"\n    \"\"\"; // gamma", "alpha|beta|gamma"},
         {"lua", "--[==[ alpha ]] beta ]==] x = [[gamma\ndelta]] .. \"eps\" -- zeta", "alpha|beta|gamma|delta|eps|zeta"},
         {"ruby", "=begin\nalpha\n=end\nputs \"beta\" # gamma", "alpha|beta|gamma"},
-        {"sh", "#!/usr/bin/env bash\necho $# ${#arr} \"alpha\" 'beta\\' x=a#b # gamma", "alpha|beta|gamma"},
+        {"sh", "#!/usr/bin/env bash\necho $# ${#arr} \"alpha\" 'beta\\' x=a#b # gamma\nwait&# delta",
+         "alpha|beta|gamma|delta"},
         {"sql", "SELECT 'it''s alpha' -- beta\n/* gamma */ \"delta\"", "it|s|alpha|beta|gamma"},
         {"html",
          "<p class=\"alpha\">beta &amp; <b>gamma</b><!-- delta\nepsilon --></p><a\nhref=\"x\">zeta</a>\n"

@@ -24,7 +24,7 @@ const std::u16string kPersonal = u"/home/me/personal-words";
 const std::vector<std::u16string> kEntries = {
     u"a",    u"after", u"an",   u"and",  u"bad",  u"bed",       u"bid",     u"caf", u"code",  u"end",
     u"fence", u"heading", u"hello", u"in", u"is", u"link", u"lone", u"na", u"not", u"or", u"paragraph",
-    u"receive", u"see", u"still", u"text", u"the", u"then", u"title", u"to", u"ve"};
+    u"receive", u"see", u"still", u"text", u"the", u"then", u"title", u"to", u"ve", u"www"};
 
 std::string Framed(const std::string& body) {
     return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
@@ -243,7 +243,7 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
     const std::vector<std::string> lines = {
         "# Heading xyz",
         "    bda after a heading is code",
-        "The `bda` and ``a ` bda`` then xyz, a lone ` and xyz",
+        "``a ` bda`` then xyz, the `bda` and a lone ` and xyz",
         "    still the paragraph: xyz",
         "",
         "```bda",
@@ -252,8 +252,8 @@ TEST_F(LanguageServerTest, MarkdownIsCheckedWithoutItsCodeAddressesAndTags) {
         "    ```",  // indented four: not the end either
         "```",
         "[link text xyz](https://bda.example/bda \"title xyz\") <b class=bda>xyz</b> <!-- bda -->",
-        "see http://bda.example/x, www.bda.org and <https://bda.org> or <me@bda.org>",
-        "[link]: bda/ref.html",
+        "see http://bda.example/x, www.bda.org, not.www.xyz and <https://bda.org> or <me@bda.org>",
+        " [link]: bda/ref.html",
         "a [link](bda.html) and [link](<bda and bda.md> \"xyz\")",
         "",
         "\tbda in an indented block",

@@ -50,14 +50,14 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
         {"math is left out", u"$qqq$ xyz \\(qqq\\) xyz $$qqq$$ xyz \\[qqq\\] xyz \\$ xyz $qqq \\$ qqq$ xyz"},
         {"math over lines, and its environments, starred too; a comment in math is still checked",
          u"\\begin{equation*}\nqqq\n\\end{equation*} xyz \\begin{align} qqq \\\\ qqq \\end{align} xyz\n"
-         u"$$ qqq\nqqq $$ xyz \\[ qqq % xyz\nqqq \\end{qqq} \\] xyz \\begin{gather}\\text{qqq}\n\\end {gather} xyz"},
+         u"$$ qqq\nqqq\n$$ xyz \\[ qqq % xyz\nqqq \\end{qqq} \\] xyz \\begin{gather}\\text{qqq}\n\\end {gather} xyz"},
         {"a blank line ends math left open", u"$ qqq\n\t\nxyz \\[ qqq\n\nxyz"},
         {"arguments that are not prose are left out, with their options",
          u"\\label{qqq} \\ref{qqq} \\eqref{qqq} \\cite[qqq]{qqq} \\parencite{qqq} xyz \\citeauthor*{qqq} "
          u"\\usepackage[qqq]{qqq} \\documentclass[qqq,qqq]{qqq} \\includegraphics[width=qqq]{qqq} xyz\n"
          u"\\href{https://qqq.org/a%20b}{xyz} \\url{qqq} \\textcolor{qqq}{xyz} \\hspace*{qqq} xyz \\\\[qqq] xyz\n"
          u"\\input{qqq} \\bibliography{qqq} \\pagestyle {qqq} \\vspace{qqq} xyz \\newtheorem{qqq}{xyz} "
-         u"\\definecolor{qqq}{qqq}{qqq} xyz"},
+         u"\\definecolor{qqq}{qqq}{qqq} xyz \\numberwithin{qqq}{qqq}{xyz}"},
         {"definitions are left out, over lines too",
          u"\\newcommand{\\qqq}[1][qqq]{qqq {qqq} % qqq\nqqq} xyz \\def\\qqq#1{qqq} xyz \\renewcommand\\qqq{qqq} xyz\n"
          u"\\newenvironment{qqq}{qqq}{qqq} xyz \\newcommand{\\qqq}{qqq\n\nxyz"},
@@ -70,10 +70,10 @@ TEST(LatexTextTest, OnlyProseIsChecked) {
          u"xyz \\lstinline{qqq} \\mintinline{qqq}{qqq} xyz\n\\begin{lstlisting}[qqq]\n% qqq\n\n\\end{lstlisting} "
          u"xyz \\begin{comment} qqq \\end{comment} xyz"},
         {"a word with an accent command or a hyphenation point in it is left out whole, never as halves",
-         u"caf\\'e na\\\"{\\i}ve Stra\\ss e \\'etude \\c{c}a \\v Sqqq hy\\-phen xyz \\\"uber-qqq s\\o{} xyz "
+         u"\\'etude caf\\'e na\\\"{\\i}ve Stra\\ss e qqq-\\c{c}a \\v Sqqq hy\\-phen xyz \\\"uber-qqq s\\o{} xyz "
          u"d\\'ej\\`a-qqq l'\\'ecole xyz \\^{}xyz"},
         {"escaped characters and spacing commands part words as spaces do",
-         u"\\& xyz\\,xyz \\\\ xyz~xyz\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $qqq \\\nqqq$ xyz\\"},
+         u"\\& xyz\\,xyz \\\\ xyz~xyz\\→xyz\\'éi\\#xyz \\{xyz\\} \\@ xyz \\\nxyz $qqq \\\nqqq$ xyz\\"},
     };
     for (const auto& [what, text] : cases) {
         const CheckedDocument document(TextRules{TextKind::Latex}, text, kFoundAreKnown);

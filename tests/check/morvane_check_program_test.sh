@@ -36,6 +36,9 @@ out=$( (trap '' XFSZ; ulimit -f 1; printf '*%s\n#\n^%s\n' "$long" "$long" | "$pr
 [ "$(ls "$dir")" = "$(printf 'data\nerr\nwords')" ] || fail "a failed save left a file behind: $(ls "$dir")"
 grep -q "could not write" "$dir/err" || fail "a failed save was not told: $(cat "$dir/err")"
 [ "$(echo "$out" | tail -n +2)" = "*" ] || fail "the session did not go on: $out"
+said=$(printf '*Zork\n#\n' | "$program" -a -p "$dir/words/sub/list" 2>&1 >/dev/null)
+case $said in *"could not make the folder $dir/words/sub: "*) ;;
+  *) fail "a folder that cannot be made (a file in its way) was not told: $said" ;; esac
 # Two sessions on one list: the first to start, saving last, keeps the other's word.
 mkfifo "$dir/first"; "$program" -a -p "$dir/shared" <"$dir/first" >"$dir/first.out" 2>&1 &
 exec 3>"$dir/first"; tries=0  # the version line comes once the list is read
