@@ -20,7 +20,10 @@ namespace morvane {
 // Where the personal word list is by default, as the help says it.
 #if defined(_WIN32)
 #define MORVANE_PERSONAL_WORDS_DEFAULT "%APPDATA%\\Morvane\\personal-words.txt"
+#define MORVANE_PERSONAL_WORDS_UNPLACED "the environment variable APPDATA, which names the user's data folder, is not set"
 #else
+#define MORVANE_PERSONAL_WORDS_UNPLACED \
+    "neither XDG_DATA_HOME nor HOME, which name the user's folders, is set to an absolute path"
 #define MORVANE_PERSONAL_WORDS_DEFAULT \
     "$XDG_DATA_HOME/morvane/personal-words, else\n" \
     "                     ~/.local/share/morvane/personal-words"
@@ -321,8 +324,8 @@ int RunCheckCommand(const std::vector<std::u16string>& args, CheckCommandContext
     } else {
         const std::u16string path = options->personalWords.value_or(context.personalWordsPath);
         if (path.empty()) {  // never a file beside the program or in the current folder instead
-            context.err << "morvane-check: there is no place for the personal word list: the environment variable "
-                           "APPDATA, which names the user's data folder, is not set; name a list with -p FILE\n";
+            context.err << "morvane-check: there is no place for the personal word list: " MORVANE_PERSONAL_WORDS_UNPLACED
+                           "; name a list with -p FILE\n";
             return 2;
         }
         PersonalWords personal;

@@ -96,14 +96,17 @@ std::istream& StandardStreams::In() { return std::cin; }
 std::ostream& StandardStreams::Out() { return std::cout; }
 std::ostream& StandardStreams::Err() { return std::cerr; }
 
+// Without an absolute XDG_DATA_HOME or HOME there is no place: never the current folder.
 std::u16string DefaultPersonalWordsPath() {
     const char* data = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
     std::string folder;
     if (data != nullptr && data[0] == '/') {
         folder = data;
+    } else if (home != nullptr && home[0] == '/') {
+        folder = std::string(home) + "/.local/share";
     } else {
-        const char* home = std::getenv("HOME");
-        folder = std::string(home != nullptr ? home : ".") + "/.local/share";
+        return u"";
     }
     return Utf8ToUtf16(folder + "/morvane/personal-words");
 }

@@ -39,6 +39,9 @@ grep -q "could not write" "$dir/err" || fail "a failed save was not told: $(cat 
 said=$(printf '*Zork\n#\n' | "$program" -a -p "$dir/words/sub/list" 2>&1 >/dev/null)
 case $said in *"could not make the folder $dir/words/sub: "*) ;;
   *) fail "a folder that cannot be made (a file in its way) was not told: $said" ;; esac
+said=$(cd "$dir" && echo teh | env -u HOME -u XDG_DATA_HOME "$program" -l 2>&1); [ $? -eq 2 ] || fail "no HOME should exit 2"
+case $said in *"no place for the personal word list"*) ;; *) fail "no HOME was not told: $said" ;; esac
+[ ! -e "$dir/.local" ] || fail "without HOME the list went to the current folder"
 # Two sessions on one list: the first to start, saving last, keeps the other's word.
 mkfifo "$dir/first"; "$program" -a -p "$dir/shared" <"$dir/first" >"$dir/first.out" 2>&1 &
 exec 3>"$dir/first"; tries=0  # the version line comes once the list is read
