@@ -10,9 +10,7 @@ bool IsFoundWord(std::u16string_view word, const WordList& words, const Personal
     if (personal.Contains(word)) return true;
     // The words of a text are clean already (letters, apostrophes and hyphens): they are
     // looked up as they are, without the copy that cleaning makes.
-    const bool clean = std::all_of(word.begin(), word.end(), [](char16_t c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'' || c == u'-';
-    });
+    const bool clean = std::all_of(word.begin(), word.end(), InWordAlphabet);
     return clean ? IsInDictionary(words, word) : IsInDictionary(words, CleanWord(word));
 }
 

@@ -11,10 +11,6 @@
 namespace morvane {
 namespace {
 
-bool InAlphabet(char16_t c) {
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'' || c == u'-';
-}
-
 // Compares an entry with a lower-cased word by lower-cased character codes; a text that is
 // the beginning of the other is the smaller.
 int CompareLowered(std::string_view entry, std::u16string_view loweredWord, const ByteTables& tables) {
@@ -64,11 +60,15 @@ struct Candidate {
 
 }  // namespace
 
+bool InWordAlphabet(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'\'' || c == u'-';
+}
+
 std::u16string CleanWord(std::u16string_view word) {
     std::u16string result;
     result.reserve(word.size());
     for (std::size_t i = 0; i < word.size(); ++i) {
-        if (InAlphabet(word[i])) {
+        if (InWordAlphabet(word[i])) {
             result.push_back(word[i]);
         } else if (i + 1 < word.size()) {
             return {};

@@ -12,6 +12,9 @@ namespace morvane {
 // The largest suggestion limit the search accepts; callers refuse others before searching.
 constexpr int kMaxSuggestionLimit = 32767;
 
+// The characters a cleaned word is made of: A-Z, a-z, the apostrophe and the hyphen.
+bool InWordAlphabet(char16_t c);
+
 // The word with one stray last character dropped; the empty text when any other character
 // is outside the letters A-Z and a-z, the apostrophe and the hyphen.
 std::u16string CleanWord(std::u16string_view word);

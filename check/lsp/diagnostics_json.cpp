@@ -15,6 +15,12 @@ void AppendPosition(std::string& out, const TextPosition& position) {
 
 }  // namespace
 
+void WriteUnknownWordMessage(std::string& message, std::u16string_view word) {
+    message = "Unknown word '";
+    AppendUtf8(message, word);
+    message += '\'';
+}
+
 void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -61,9 +67,7 @@ std::string PublishDiagnosticsMessage(std::string_view uri, std::optional<std::i
         out += R"(},"severity":)";
         out += severityText;
         out += R"(,"source":"morvane","message":)";
-        message = "Unknown word '";
-        AppendUtf8(message, document.WordOf(word));
-        message += '\'';
+        WriteUnknownWordMessage(message, document.WordOf(word));
         AppendJsonString(out, message);
         out += '}';
     }

@@ -11,6 +11,10 @@
 
 namespace morvane {
 
+// What a diagnostic says of a word that is not found, written into `message`, whose room is
+// kept from one diagnostic to the next.
+void WriteUnknownWordMessage(std::string& message, std::u16string_view word);
+
 // Appends text (valid UTF-8) as a JSON string, quotes included.
 void AppendJsonString(std::string& out, std::string_view text);
 

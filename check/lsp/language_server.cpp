@@ -225,10 +225,12 @@ json LanguageServer::Range(const CheckedDocument& document, const FlaggedWord& w
 }
 
 json LanguageServer::Diagnostic(const CheckedDocument& document, const FlaggedWord& word) const {
+    std::string message;
+    WriteUnknownWordMessage(message, document.WordOf(word));
     return {{"range", Range(document, word)},
             {"severity", severity_},
             {"source", "morvane"},
-            {"message", "Unknown word " + Quoted(document.WordOf(word))}};
+            {"message", std::move(message)}};
 }
 
 void LanguageServer::Publish(const std::string& uri, const OpenDocument& document) {
